@@ -1,0 +1,189 @@
+#pragma once
+#include <QPainterPath>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "toolkit/Brush.h"
+#include "toolkit/Colors.h"
+#include "toolkit/Font.h"
+#include "toolkit/Geometry.h"
+#include "toolkit/Palette.h"
+#include "toolkit/Pen.h"
+#include "toolkit/Surface.h"
+
+// Raster operations of copies.
+using TCopyMode = uint32_t;
+constexpr TCopyMode cmSrcCopy = 0x00CC0020;
+constexpr TCopyMode cmSrcAnd = 0x008800C6;
+constexpr TCopyMode cmSrcPaint = 0x00EE0086;
+constexpr TCopyMode SRCCOPY = cmSrcCopy;
+constexpr TCopyMode SRCAND = cmSrcAnd;
+constexpr TCopyMode SRCPAINT = cmSrcPaint;
+
+// DrawTextEx format bits.
+constexpr uint32_t DT_TOP = 0;
+constexpr uint32_t DT_LEFT = 0;
+constexpr uint32_t DT_CENTER = 1;
+constexpr uint32_t DT_RIGHT = 2;
+constexpr uint32_t DT_VCENTER = 4;
+constexpr uint32_t DT_BOTTOM = 8;
+constexpr uint32_t DT_WORDBREAK = 16;
+constexpr uint32_t DT_SINGLELINE = 32;
+constexpr uint32_t DT_EXPANDTABS = 64;
+constexpr uint32_t DT_CALCRECT = 1024;
+constexpr uint32_t DT_NOPREFIX = 2048;
+constexpr uint32_t DT_EDITCONTROL = 8192;
+constexpr uint32_t DT_PATH_ELLIPSIS = 16384;
+constexpr uint32_t DT_END_ELLIPSIS = 32768;
+
+// DrawEdge edge types and sides.
+constexpr uint32_t BDR_RAISEDOUTER = 0x0001;
+constexpr uint32_t BDR_SUNKENOUTER = 0x0002;
+constexpr uint32_t BDR_RAISEDINNER = 0x0004;
+constexpr uint32_t BDR_SUNKENINNER = 0x0008;
+constexpr uint32_t BDR_OUTER = BDR_RAISEDOUTER | BDR_SUNKENOUTER;
+constexpr uint32_t BDR_INNER = BDR_RAISEDINNER | BDR_SUNKENINNER;
+constexpr uint32_t EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr uint32_t EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr uint32_t EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+constexpr uint32_t EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr uint32_t BF_LEFT = 0x0001;
+constexpr uint32_t BF_TOP = 0x0002;
+constexpr uint32_t BF_RIGHT = 0x0004;
+constexpr uint32_t BF_BOTTOM = 0x0008;
+constexpr uint32_t BF_TOPLEFT = BF_TOP | BF_LEFT;
+constexpr uint32_t BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
+constexpr uint32_t BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+constexpr uint32_t BF_MIDDLE = 0x0800;  // fill the inside with the button face colour
+constexpr uint32_t BF_ADJUST = 0x2000;  // shrink the rectangle by what was drawn
+
+// TextMetrics of the current font.
+constexpr uint8_t TMPF_TRUETYPE = 4;
+struct TTextMetric {
+  int32_t tmHeight = 0;
+  int32_t tmAscent = 0;
+  int32_t tmDescent = 0;
+  int32_t tmAveCharWidth = 0;
+  int32_t tmMaxCharWidth = 0;
+  uint8_t tmPitchAndFamily = 0;
+};
+
+class TFontEngine;
+
+// Draws on a surface with the classic desktop rules. Coordinates are the
+// canvas's own; Origin is where (0, 0) lies on the surface, so a windowless
+// control paints on its parent's surface. Clip regions and brush patterns
+// are in surface (device) coordinates. A canvas without a surface measures
+// text but draws nothing.
+class TCanvas {
+ public:
+  TCanvas();
+  explicit TCanvas(TSurface* surface);
+  ~TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  TSurface* Surface() const { return surface_; }
+  void SetSurface(TSurface* surface) { surface_ = surface; }
+  bool HandleAllocated() const { return surface_ != nullptr && !surface_->IsNull(); }
+  TPoint Origin() const { return origin_; }
+  void SetOrigin(TPoint origin) { origin_ = origin; }
+
+  TFont& Font() { return *font_; }
+  TBrush& Brush() { return *brush_; }
+  TPen& Pen() { return *pen_; }
+  void SetFont(const TFont& font) { font_->Assign(font); }
+  void SetBrush(const TBrush& brush) { brush_->Assign(brush); }
+  void SetPen(const TPen& pen) { pen_->Assign(pen); }
+
+  // Colours a monochrome picture takes when copied here: background for its
+  // white pixels, text for its black ones. Also what a copy onto a
+  // monochrome picture compares against (the source's background colour).
+  TColor TextColor() const { return textColor_; }
+  void SetTextColor(TColor color) { textColor_ = color; }
+  TColor BkColor() const { return bkColor_; }
+  void SetBkColor(TColor color) { bkColor_ = color; }
+  TCopyMode CopyMode() const { return copyMode_; }
+  void SetCopyMode(TCopyMode mode) { copyMode_ = mode; }
+
+  // Clip region: one rectangle in device coordinates, or none.
+  void SelectClipRect(const TRect& deviceRect);
+  void RemoveClipRegion() { clip_.reset(); }
+  std::optional<TRect> ClipRegion() const { return clip_; }
+
+  // Inert palettes: selecting returns the previous one.
+  HPALETTE SelectPalette(HPALETTE palette, bool foreground);
+  int RealizePalette();
+  HPALETTE Palette() const { return palette_; }
+
+  QRgb Pixel(int32_t x, int32_t y) const;
+  void SetPixel(int32_t x, int32_t y, TColor color);
+
+  // Figures, filled with the brush. FillRect fills [Left, Right) x [Top, Bottom).
+  // Rectangle, Ellipse and Polygon fill the pixels whose centres lie inside
+  // their outline: the box (x1, y1, x2 - 1, y2 - 1), the ellipse inscribed in
+  // it, or the polygon itself (even-odd), so a clear pen covers one pixel less
+  // than the bounding coordinates; a pen adds a one-pixel outline on them.
+  void FillRect(const TRect& rect);
+  void FrameRect(const TRect& rect);
+  void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void Polygon(const std::vector<TPoint>& points);
+  // The 3D border of a rectangle in the fixed edge colours; with BF_ADJUST
+  // the rectangle shrinks by what was drawn.
+  void DrawEdge(TRect& rect, uint32_t edge, uint32_t flags);
+
+  // Copies Source's SourceRect into DestRect with the copy mode, stretching
+  // nearest-pixel when the sizes differ. Monochrome sources take this
+  // canvas's background and text colours; a colour source copied onto a
+  // monochrome surface turns white where it equals the source's BkColor.
+  void CopyRect(const TRect& destRect, const TCanvas& source, const TRect& sourceRect);
+  // As CopyRect with SRCCOPY, but pixels of Transparent take the brush.
+  void BrushCopy(const TRect& destRect, const TSurface& source, const TRect& sourceRect, TColor transparent);
+
+  // Text in the font and its colour, antialiased in grey levels, never
+  // painting a background. Character extra spacing applies to all of it.
+  int32_t TextCharacterExtra() const { return charExtra_; }
+  void SetTextCharacterExtra(int32_t extra) { charExtra_ = extra; }
+  TTextMetric GetTextMetrics() const;
+  TSize TextExtent(const QString& text) const;
+  int32_t TextWidth(const QString& text) const { return TextExtent(text).cx; }
+  int32_t TextHeight(const QString& text) const { return TextExtent(text).cy; }
+  // One line with its top-left at (x, y), turned by the font's escapement
+  // about that point; no format, no clipping rectangle.
+  void ExtTextOut(int32_t x, int32_t y, const QString& text);
+  void TextOut(int32_t x, int32_t y, const QString& text) { ExtTextOut(x, y, text); }
+  // Lays Text out in Rect by Format; returns the text height. With
+  // DT_CALCRECT it only measures, setting Rect.Right and Rect.Bottom.
+  int32_t DrawTextEx(const QString& text, TRect& rect, uint32_t format);
+  // True when the current font is a scalable outline font.
+  bool IsTrueTypeFont() const;
+
+  // Path bracket: between BeginPath and EndPath text outputs add their
+  // outlines to the path instead of painting; StrokePath outlines the path
+  // with the pen (width 0: the thinnest pen) and discards it.
+  void BeginPath();
+  void EndPath();
+  void StrokePath();
+
+ private:
+  friend class TCanvasRaster;
+  TRect DeviceClip() const;
+
+  TSurface* surface_ = nullptr;
+  TPoint origin_;
+  std::unique_ptr<TFont> font_;
+  std::unique_ptr<TBrush> brush_;
+  std::unique_ptr<TPen> pen_;
+  TColor textColor_ = clBlack;
+  TColor bkColor_ = clWhite;
+  TCopyMode copyMode_ = cmSrcCopy;
+  std::optional<TRect> clip_;
+  HPALETTE palette_;
+  int32_t charExtra_ = 0;
+  bool pathOpen_ = false;
+  QPainterPath path_;
+};

@@ -1,0 +1,17 @@
+#include "toolkit/IntMath.h"
+
+#include <cmath>
+
+int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
+  if (c == 0) return -1;
+  const int64_t product = static_cast<int64_t>(a) * b;
+  const bool negative = (product < 0) != (c < 0);
+  const uint64_t num = static_cast<uint64_t>(product < 0 ? -product : product);
+  const uint64_t den = static_cast<uint64_t>(c < 0 ? -static_cast<int64_t>(c) : c);
+  const uint64_t q = (num + den / 2) / den;  // halves away from zero
+  return static_cast<int32_t>(negative ? -static_cast<int64_t>(q) : static_cast<int64_t>(q));
+}
+
+int64_t Round(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+
+int64_t Trunc(double x) { return static_cast<int64_t>(std::trunc(x)); }

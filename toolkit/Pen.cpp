@@ -1,0 +1,31 @@
+#include "toolkit/Pen.h"
+
+void TPen::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  Changed();
+}
+
+void TPen::SetWidth(int32_t width) {
+  if (width == width_) return;
+  width_ = width;
+  Changed();
+}
+
+void TPen::SetStyle(TPenStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Changed();
+}
+
+void TPen::Assign(const TPen& source) {
+  if (&source == this) return;
+  color_ = source.color_;
+  width_ = source.width_;
+  style_ = source.style_;
+  Changed();
+}
+
+void TPen::Changed() {
+  if (OnChange) OnChange();
+}
