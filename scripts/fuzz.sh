@@ -12,11 +12,12 @@ for fuzzer in "$root"/build-san/fuzz/fuzz_*; do
   name=$(basename "$fuzzer")
   name=${name#fuzz_}
   work=$(mktemp -d)
+  mkdir "$work/corpus"
   seeds=()
   [[ -d "$root/tests/data/fuzz/$name" ]] && seeds=("$root/tests/data/fuzz/$name")
   echo "fuzzing $name for ${seconds}s"
   if ! (cd "$work" && "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
-        -artifact_prefix="$work/" "$work" "${seeds[@]}" >"$work/log" 2>&1); then
+        -artifact_prefix="$work/" "$work/corpus" "${seeds[@]}" >"$work/log" 2>&1); then
     tail -n 60 "$work/log"
     echo "fuzzer $name failed; the crashing input is kept in $work"
     exit 1
