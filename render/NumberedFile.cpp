@@ -1,0 +1,86 @@
+#include "render/NumberedFile.h"
+
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+// Folder + "/" + Name; the root, which ends in "/" already, gets no second
+// one, and an empty folder is the current one.
+QString InFolder(const QString& folder, const QString& name) {
+  if (folder.isEmpty() || folder.endsWith(QLatin1Char('/'))) return folder + name;
+  return folder + QLatin1Char('/') + name;
+}
+
+// A temporary file is private to its owner; the finished picture gets the
+// permissions any new file of the user gets.
+void GiveUsualPermissions(QFile& file) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(file.handle(), 0666 & ~mask);
+}
+
+enum TLinkResult : uint8_t { lrDone, lrTaken, lrFailed };
+
+// Gives the finished file Source the name Target in one step unless Target
+// exists. Where the file system has no atomic no-replace rename (some network
+// file systems), a hard link does the same.
+TLinkResult LinkNew(const QString& source, const QString& target) {
+  const QByteArray from = QFile::encodeName(source);
+  const QByteArray to = QFile::encodeName(target);
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return lrDone;
+  if (errno == EINVAL || errno == ENOSYS) {
+    if (::link(from.constData(), to.constData()) == 0) {
+      ::unlink(from.constData());
+      return lrDone;
+    }
+  }
+  return errno == EEXIST ? lrTaken : lrFailed;
+}
+
+}  // namespace
+
+QString NumberedFileName(const QString& folder, int32_t number, const QString& extension) {
+  return InFolder(folder, QString::number(number) + extension);
+}
+
+int32_t LowestFreeNumber(const QString& folder, const QString& extension) {
+  int32_t number = 1;
+  while (QFileInfo(NumberedFileName(folder, number, extension)).isFile()) ++number;
+  return number;
+}
+
+QString WriteNumberedFile(const QString& folder, const QString& extension,
+                          const std::function<void(QIODevice& device)>& write) {
+  const auto failure = [&] {
+    return EFCreateError(NumberedFileName(folder, LowestFreeNumber(folder, extension), extension));
+  };
+  QTemporaryFile file(InFolder(folder, QStringLiteral(".vellumo-XXXXXX") + extension));
+  if (!file.open()) throw failure();
+  GiveUsualPermissions(file);
+  write(file);
+  if (!file.flush() || file.error() != QFileDevice::NoError) throw failure();
+  file.close();
+  for (;;) {
+    const QString name = NumberedFileName(folder, LowestFreeNumber(folder, extension), extension);
+    switch (LinkNew(file.fileName(), name)) {
+      case lrDone:
+        file.setAutoRemove(false);
+        return name;
+      case lrTaken:
+        // Another writer took the number: go on to the next. Something else
+        // of that name (a folder, a dangling link) is no file, yet blocks it.
+        if (QFileInfo(name).isFile()) continue;
+        throw EFCreateError(name);
+      case lrFailed:
+        throw EFCreateError(name);
+    }
+  }
+}

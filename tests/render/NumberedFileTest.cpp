@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
+#include "render/NumberedFile.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+class NumberedFile : public ::testing::Test {
+ protected:
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  void Touch(const QString& name, const QByteArray& content = "x") const {
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name); }
+  QByteArray Content(const QString& name) const {
+    QFile file(Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  static std::function<void(QIODevice&)> Writing(const QByteArray& bytes) {
+    return [bytes](QIODevice& device) { device.write(bytes); };
+  }
+  QString Message(const std::function<void()>& action) const {
+    try {
+      action();
+    } catch (const Exception& error) {
+      return error.Message();
+    }
+    return QStringLiteral("<no error>");
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(NumberedFile, NamesJoinFolderNumberAndExtension) {
+  EXPECT_EQ(NumberedFileName(QStringLiteral("/photos"), 3, QStringLiteral(".bmp")), "/photos/3.bmp");
+  EXPECT_EQ(NumberedFileName(QStringLiteral("/"), 1, QStringLiteral(".jpg")), "/1.jpg");
+  EXPECT_EQ(NumberedFileName(QStringLiteral("."), 12, QStringLiteral(".jpg")), "./12.jpg");
+  EXPECT_EQ(NumberedFileName(QString(), 1, QStringLiteral(".bmp")), "1.bmp");
+}
+
+TEST_F(NumberedFile, TakesTheLowestGapThenGoesOnPastTheTakenNumbers) {
+  Touch("1.bmp");
+  Touch("3.bmp");
+  EXPECT_EQ(LowestFreeNumber(dir_.path(), ".bmp"), 2);
+  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", Writing("second")), Path("2.bmp"));
+  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", Writing("fourth")), Path("4.bmp"));
+  EXPECT_EQ(Content("2.bmp"), "second");
+  EXPECT_EQ(Content("4.bmp"), "fourth");
+  EXPECT_EQ(Content("1.bmp"), "x");
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp", "3.bmp", "4.bmp"}));
+}
+
+TEST_F(NumberedFile, EachExtensionCountsOnlyItself) {
+  Touch("1.jpg");
+  Touch("2.jpg");
+  Touch("1.BMP");
+  EXPECT_EQ(LowestFreeNumber(dir_.path(), ".jpg"), 3);
+  EXPECT_EQ(LowestFreeNumber(dir_.path(), ".bmp"), 1);
+}
+
+TEST_F(NumberedFile, OnlyFilesTakeANumber) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("1.bmp"));
+  EXPECT_EQ(LowestFreeNumber(dir_.path(), ".bmp"), 1);
+  // The folder blocks the name it does not take: an error, not a loop, and
+  // no temporary file is left.
+  EXPECT_EQ(Message([&] { WriteNumberedFile(dir_.path(), ".bmp", Writing("a")); }),
+            "Cannot create file " + Path("1.bmp"));
+  EXPECT_EQ(Entries(), QStringList({"1.bmp"}));
+}
+
+TEST_F(NumberedFile, AMissingFolderHasEveryNumberFreeButCannotBeWritten) {
+  const QString missing = Path("missing");
+  EXPECT_EQ(LowestFreeNumber(missing, ".bmp"), 1);
+  EXPECT_EQ(Message([&] { WriteNumberedFile(missing, ".bmp", Writing("a")); }), "Cannot create file " + missing + "/1.bmp");
+  EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(NumberedFile, AFileInPlaceOfTheFolderCannotBeWritten) {
+  Touch("plain");
+  EXPECT_EQ(Message([&] { WriteNumberedFile(Path("plain"), ".jpg", Writing("a")); }),
+            "Cannot create file " + Path("plain") + "/1.jpg");
+}
+
+TEST_F(NumberedFile, AFailingWriterLeavesNothing) {
+  EXPECT_EQ(Message([&] {
+              WriteNumberedFile(dir_.path(), ".jpg", [](QIODevice& device) {
+                device.write("half");
+                throw EJPEG(42);
+              });
+            }),
+            "JPEG error #42");
+  EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(NumberedFile, ANumberTakenDuringTheWriteIsNotReplaced) {
+  const QString name = WriteNumberedFile(dir_.path(), ".bmp", [&](QIODevice& device) {
+    Touch("1.bmp", "theirs");
+    device.write("ours");
+  });
+  EXPECT_EQ(name, Path("2.bmp"));
+  EXPECT_EQ(Content("1.bmp"), "theirs");
+  EXPECT_EQ(Content("2.bmp"), "ours");
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp"}));
+}
+
+TEST_F(NumberedFile, TheFileHasTheUsersUsualPermissions) {
+  const mode_t old = ::umask(022);
+  const QString name = WriteNumberedFile(dir_.path(), ".bmp", Writing("a"));
+  ::umask(old);
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+}  // namespace

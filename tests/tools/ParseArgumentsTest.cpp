@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "tools/render/HelpText.h"
+#include "tools/render/ParseArguments.h"
+#include "tools/render/RenderOptions.h"
+
+namespace {
+
+TRenderSettings Parse(QStringList arguments) {
+  arguments.prepend(QStringLiteral("bg.jpg"));
+  return ParseArguments(arguments);
+}
+
+QString ErrorOf(const QStringList& arguments) {
+  try {
+    ParseArguments(arguments);
+  } catch (const Exception& error) {
+    return error.Message();
+  }
+  return QStringLiteral("<no error>");
+}
+
+TEST(ParseArguments, DefaultsAreTheLabelsAndThePanelsStart) {
+  const TRenderSettings s = Parse({});
+  EXPECT_EQ(s.Background, "bg.jpg");
+  EXPECT_EQ(s.Text, QStringLiteral("Текстъ!"));
+  EXPECT_EQ(s.FontName, "Arial");
+  EXPECT_EQ(s.FontSize, 10);
+  EXPECT_EQ(s.FontColor, clRed);
+  EXPECT_EQ(s.LightColor, clBtnHighlight);
+  EXPECT_EQ(s.ShadowColor, clBtnShadow);
+  EXPECT_EQ(s.Gradient, std::vector<TColor>({clBlue, clBlack}));
+  EXPECT_EQ(s.GradientStyleItem, 1);
+  EXPECT_EQ(s.ColorCount, 17);
+  EXPECT_EQ(s.RimColor, clBtnFace);
+  EXPECT_EQ(s.FormatItem, 0);
+  EXPECT_FALSE(s.Help);
+}
+
+// Every default the help shows, given as the option's value, leaves the
+// settings at their defaults: the help cannot drift from the settings.
+TEST(ParseArguments, EveryDefaultTheHelpShowsIsTheDefault) {
+  const TRenderSettings defaults = Parse({});
+  for (const TRenderOption& option : RenderOptions()) {
+    if (!option.Default) continue;
+    const TRenderSettings s = Parse({QString::fromLatin1(option.Name), QString::fromUtf8(option.Default)});
+    const char* name = option.Name;
+    EXPECT_EQ(s.Text, defaults.Text) << name;
+    EXPECT_EQ(s.FontName, defaults.FontName) << name;
+    EXPECT_EQ(s.FontSize, defaults.FontSize) << name;
+    EXPECT_EQ(s.FontColor, defaults.FontColor) << name;
+    EXPECT_EQ(s.FormatItem, defaults.FormatItem) << name;
+    EXPECT_EQ(s.StyleItem, defaults.StyleItem) << name;
+    EXPECT_EQ(s.LightDepth, defaults.LightDepth) << name;
+    EXPECT_EQ(s.ShadowDepth, defaults.ShadowDepth) << name;
+    EXPECT_EQ(s.Angle, defaults.Angle) << name;
+    EXPECT_EQ(s.Tracing, defaults.Tracing) << name;
+    EXPECT_EQ(s.LightColor, defaults.LightColor) << name;
+    EXPECT_EQ(s.ShadowColor, defaults.ShadowColor) << name;
+    EXPECT_EQ(s.DirectionItem, defaults.DirectionItem) << name;
+    EXPECT_EQ(s.FillItem, defaults.FillItem) << name;
+    EXPECT_EQ(s.BrushColor, defaults.BrushColor) << name;
+    EXPECT_EQ(s.BrushStyleItem, defaults.BrushStyleItem) << name;
+    EXPECT_EQ(s.TileItem, defaults.TileItem) << name;
+    EXPECT_EQ(s.Gradient, defaults.Gradient) << name;
+    EXPECT_EQ(s.GradientStyleItem, defaults.GradientStyleItem) << name;
+    EXPECT_EQ(s.ColorCount, defaults.ColorCount) << name;
+    EXPECT_EQ(s.RimColor, defaults.RimColor) << name;
+    EXPECT_EQ(s.At, defaults.At) << name;
+  }
+}
+
+struct ChoiceCase {
+  const char* Option;
+  const char* Value;
+  uint8_t TRenderSettings::*Field;
+  uint8_t Item;
+};
+
+class ParseChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(ParseChoice, TokensAndPanelNamesGiveTheItem) {
+  const ChoiceCase& c = GetParam();
+  EXPECT_EQ(Parse({c.Option, QString::fromUtf8(c.Value)}).*c.Field, c.Item);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ParseChoice,
+    ::testing::Values(ChoiceCase{"--style", "ExtrudeEnh", &TRenderSettings::StyleItem, 2},
+                      ChoiceCase{"--style", "sunkenshadow", &TRenderSettings::StyleItem, 10},
+                      ChoiceCase{"--direction", "bottom-left", &TRenderSettings::DirectionItem, 3},
+                      ChoiceCase{"--direction", "Низ-право", &TRenderSettings::DirectionItem, 2},
+                      ChoiceCase{"--fill", "gradient", &TRenderSettings::FillItem, 3},
+                      ChoiceCase{"--fill", "Заливка", &TRenderSettings::FillItem, 1},
+                      ChoiceCase{"--brush-style", "bdiagonal", &TRenderSettings::BrushStyleItem, 3},
+                      ChoiceCase{"--brush-style", "Клетка диаг", &TRenderSettings::BrushStyleItem, 6},
+                      ChoiceCase{"--brush-style", "Прозрачная", &TRenderSettings::BrushStyleItem, 7},
+                      ChoiceCase{"--tile", "Черепица", &TRenderSettings::TileItem, 3},
+                      ChoiceCase{"--tile", "center", &TRenderSettings::TileItem, 1},
+                      ChoiceCase{"--gradient-style", "Горизонт", &TRenderSettings::GradientStyleItem, 0},
+                      ChoiceCase{"--gradient-style", "Диаг-6", &TRenderSettings::GradientStyleItem, 9},
+                      ChoiceCase{"--gradient-style", "top-left-diagonal", &TRenderSettings::GradientStyleItem, 7},
+                      ChoiceCase{"--gradient-style", "elliptic", &TRenderSettings::GradientStyleItem, 3},
+                      ChoiceCase{"--format", "jpg", &TRenderSettings::FormatItem, 1}));
+
+TEST(ParseArguments, NumbersAtTheEdgesOfTheirRanges) {
+  EXPECT_EQ(Parse({"--size", "0"}).FontSize, 0);
+  EXPECT_EQ(Parse({"--size=100"}).FontSize, 100);
+  EXPECT_EQ(Parse({"--angle", "-360"}).Angle, -360);
+  EXPECT_EQ(Parse({"--tracing", "-20"}).Tracing, -20);
+  EXPECT_EQ(Parse({"--color-count", "0"}).ColorCount, 0);
+  EXPECT_EQ(Parse({"--at", "-15,40"}).At, (TPoint{-15, 40}));
+}
+
+TEST(ParseArguments, ColoursInEveryTextForm) {
+  EXPECT_EQ(Parse({"--color", "clbtnshadow"}).FontColor, clBtnShadow);
+  EXPECT_EQ(Parse({"--color", "$00FF8000"}).FontColor, 0xFF8000);
+  EXPECT_EQ(Parse({"--color", "255"}).FontColor, 255);
+  EXPECT_EQ(Parse({"--gradient", "clRed, $0000FF00,clBlue"}).Gradient, std::vector<TColor>({clRed, clLime, clBlue}));
+  EXPECT_TRUE(Parse({"--gradient", ""}).Gradient.empty());
+}
+
+TEST(ParseArguments, CaptionEscapes) {
+  EXPECT_EQ(Parse({"--text", "one\\ntwo"}).Text, "one\r\ntwo");
+  EXPECT_EQ(Parse({"--text", "a\\\\nb"}).Text, "a\\nb");
+  EXPECT_EQ(Parse({"--text", "c:\\x\\"}).Text, "c:\\x\\");
+  EXPECT_EQ(Parse({"--font", "a\\nb"}).FontName, "a\\nb");
+}
+
+TEST(ParseArguments, FlagsLaterValuesAndOptionsBeforeTheBackground) {
+  const TRenderSettings s =
+      ParseArguments({"--bold", "--size", "12", "x.bmp", "--underline", "--frame", "--size", "14", "--angle", "-90"});
+  EXPECT_EQ(s.Background, "x.bmp");
+  EXPECT_TRUE(s.Bold);
+  EXPECT_FALSE(s.Italic);
+  EXPECT_TRUE(s.Underline);
+  EXPECT_TRUE(s.Frame);
+  EXPECT_EQ(s.FontSize, 14);
+  EXPECT_EQ(s.Angle, -90);
+  EXPECT_EQ(ParseArguments({"--", "--odd-name.jpg"}).Background, "--odd-name.jpg");
+}
+
+TEST(ParseArguments, OutputChoices) {
+  EXPECT_EQ(Parse({"--out", "a/b.JPEG"}).FormatItem, 1);
+  EXPECT_EQ(Parse({"--out", "b.bmp", "--format", "bmp"}).FormatItem, 0);
+  EXPECT_EQ(Parse({"--out-dir", "/tmp", "--format", "jpg"}).OutDir, "/tmp");
+  EXPECT_TRUE(ParseArguments({"--help"}).Help);
+}
+
+struct ErrorCase {
+  QStringList Arguments;
+  const char* Message;
+};
+
+class ParseError : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ParseError, Refused) { EXPECT_EQ(ErrorOf(GetParam().Arguments), QString::fromUtf8(GetParam().Message)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, ParseError,
+    ::testing::Values(
+        ErrorCase{{}, "No background picture given (see --help)"},
+        ErrorCase{{"a.jpg", "b.jpg"}, "Only one background picture can be given, not also 'b.jpg'"},
+        ErrorCase{{"a.jpg", "--colour", "clRed"}, "Unknown option --colour (see --help)"},
+        ErrorCase{{"a.jpg", "--size"}, "--size needs a value"},
+        ErrorCase{{"a.jpg", "--bold=yes"}, "--bold takes no value"},
+        ErrorCase{{"a.jpg", "--size", "big"}, "'big' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--size", ""}, "'' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--size", "99999999999"}, "'99999999999' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--size", "101"}, "--size: 101 is outside 0 to 100"},
+        ErrorCase{{"a.jpg", "--light-depth", "-1"}, "--light-depth: -1 is outside 0 to 100"},
+        ErrorCase{{"a.jpg", "--angle", "361"}, "--angle: 361 is outside -360 to 360"},
+        ErrorCase{{"a.jpg", "--tracing", "-21"}, "--tracing: -21 is outside -20 to 100"},
+        ErrorCase{{"a.jpg", "--color-count", "101"}, "--color-count: 101 is outside 0 to 100"},
+        ErrorCase{{"a.jpg", "--color", "red"}, "'red' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--gradient", "clRed,,clBlue"}, "'' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--at", "5"}, "--at: '5' is not X,Y"},
+        ErrorCase{{"a.jpg", "--at", "5,y"}, "'y' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--at", "0,2000000"}, "--at: 2000000 is outside -1000000 to 1000000"},
+        ErrorCase{{"a.jpg", "--style", "Emboss"},
+                  "--style: 'Emboss' is not one of None, Extrude, ExtrudeEnh, Outline, ColorRaised, ColorSunken, "
+                  "Raised, RaisedShadow, Shadow, Sunken, SunkenShadow"},
+        ErrorCase{{"a.jpg", "--fill", "solid"},
+                  "--fill: 'solid' is not one of none (Нет), brush (Заливка), picture (Картинка), gradient (Градиент)"},
+        ErrorCase{{"a.jpg", "--format", "png"}, "--format: 'png' is not one of bmp, jpg"},
+        ErrorCase{{"a.jpg", "--out", "x.png"}, "--out: 'x.png' does not end in .bmp, .jpg or .jpeg"},
+        ErrorCase{{"a.jpg", "--out", "x.bmp", "--out-dir", "d"}, "--out and --out-dir cannot be given together"},
+        ErrorCase{{"a.jpg", "--out", "x.bmp", "--format", "jpg"}, "--format jpg does not match --out 'x.bmp'"}));
+
+TEST(HelpText, ListsEveryOptionWithItsValuesAndDefaults) {
+  const QString help = RenderHelpText();
+  for (const TRenderOption& option : RenderOptions()) {
+    EXPECT_TRUE(help.contains(QString::fromLatin1(option.Name) + QLatin1Char(' '))) << option.Name;
+    if (option.Default) {
+      EXPECT_TRUE(help.contains(QStringLiteral("[default: %1]").arg(QString::fromUtf8(option.Default)))) << option.Name;
+    }
+  }
+  EXPECT_TRUE(help.contains(QStringLiteral("top-right-diagonal (Диаг-6)")));
+  EXPECT_TRUE(help.contains(QStringLiteral("-360 to 360")));
+  for (const QString& line : help.split(QLatin1Char('\n'))) EXPECT_LE(line.size(), 79) << line.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+#include <QStringList>
+
+#include "toolkit/Exceptions.h"
+#include "tools/render/RenderSettings.h"
+
+// A command line that asks for what the tool does not offer: an unknown
+// option, a missing value, a value outside its list or range, no background.
+class EUsageError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Reads the command line, program name left out, into settings that start
+// from the defaults; a later option overrides an earlier one. A number or
+// colour that cannot be read fails with EConvertError ("'%s' is not a valid
+// integer value"), anything else that is wrong with EUsageError. With --out,
+// FormatItem becomes the format of the file's extension.
+TRenderSettings ParseArguments(const QStringList& arguments);

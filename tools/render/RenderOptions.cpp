@@ -1,0 +1,130 @@
+#include "tools/render/RenderOptions.h"
+
+#include <cstddef>
+
+namespace {
+
+constexpr TChoice kFormats[] = {{"bmp", nullptr}, {"jpg", nullptr}};
+
+constexpr TChoice kStyles[] = {
+    {"None", nullptr},   {"Extrude", nullptr},      {"ExtrudeEnh", nullptr}, {"Outline", nullptr},
+    {"ColorRaised", nullptr}, {"ColorSunken", nullptr}, {"Raised", nullptr},  {"RaisedShadow", nullptr},
+    {"Shadow", nullptr}, {"Sunken", nullptr},       {"SunkenShadow", nullptr}};
+
+constexpr TChoice kDirections[] = {
+    {"top-right", "Верх-право"}, {"top-left", "Верх-лево"}, {"bottom-right", "Низ-право"}, {"bottom-left", "Низ-лево"}};
+
+constexpr TChoice kFills[] = {{"none", "Нет"}, {"brush", "Заливка"}, {"picture", "Картинка"}, {"gradient", "Градиент"}};
+
+constexpr TChoice kBrushStyles[] = {
+    {"solid", "Сплошная"},      {"horizontal", "Горизонтальная"}, {"vertical", "Вертикальная"},
+    {"bdiagonal", "Диагональная1"}, {"fdiagonal", "Диагональная2"},  {"cross", "Клетка"},
+    {"diagcross", "Клетка диаг"}, {"clear", "Прозрачная"}};
+
+constexpr TChoice kTiles[] = {{"original", "Оригинал"}, {"center", "Центр"}, {"stretch", "Растянуть"}, {"tile", "Черепица"}};
+
+constexpr TChoice kGradientStyles[] = {
+    {"horizontal", "Горизонт"},       {"vertical", "Вертикаль"},         {"square", "Квадрат"},
+    {"elliptic", "Круг"},             {"bottom-left", "Диаг-1"},         {"bottom-right", "Диаг-2"},
+    {"top-left", "Диаг-3"},           {"top-left-diagonal", "Диаг-4"},   {"top-right", "Диаг-5"},
+    {"top-right-diagonal", "Диаг-6"}};
+
+template <size_t N>
+constexpr TChoiceList List(const TChoice (&items)[N]) {
+  return {items, static_cast<uint8_t>(N)};
+}
+
+// A label placed further out than this lies off any picture; the bound keeps
+// the label's rectangle arithmetic far from overflow.
+constexpr int32_t kFarAway = 1000000;
+
+using S = TRenderSettings;
+using V = TOptionValue;
+
+}  // namespace
+
+const TChoiceList FormatChoices = List(kFormats);
+const TChoiceList StyleChoices = List(kStyles);
+const TChoiceList DirectionChoices = List(kDirections);
+const TChoiceList FillChoices = List(kFills);
+const TChoiceList BrushStyleChoices = List(kBrushStyles);
+const TChoiceList TileChoices = List(kTiles);
+const TChoiceList GradientStyleChoices = List(kGradientStyles);
+
+const std::vector<TRenderOption>& RenderOptions() {
+  static const std::vector<TRenderOption> options = {
+      {"--help", nullptr, okFlag, 0, 0, nullptr, nullptr, "show this help and exit",
+       [](S& s, const V&) { s.Help = true; }},
+      {"--out", "FILE", okText, 0, 0, nullptr, nullptr,
+       "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg)",
+       [](S& s, const V& v) { s.OutFile = v.Text; }},
+      {"--out-dir", "DIR", okText, 0, 0, nullptr, nullptr,
+       "write n.bmp or n.jpg with the lowest free n in DIR instead of the background's folder",
+       [](S& s, const V& v) { s.OutDir = v.Text; }},
+      {"--format", "FORMAT", okChoice, 0, 0, &FormatChoices, "bmp", "format of the numbered file",
+       [](S& s, const V& v) { s.FormatItem = v.Item; }},
+      {"--text", "TEXT", okCaption, 0, 0, nullptr, "Текстъ!",
+       "the caption; the two characters \\n make a line break, \\\\ a backslash",
+       [](S& s, const V& v) { s.Text = v.Text; }},
+      {"--font", "NAME", okText, 0, 0, nullptr, "Arial", "font name", [](S& s, const V& v) { s.FontName = v.Text; }},
+      {"--size", "POINTS", okInteger, 0, 100, nullptr, "10", "font size in points",
+       [](S& s, const V& v) { s.FontSize = v.Number; }},
+      {"--color", "COLOR", okColor, 0, 0, nullptr, "clRed", "font colour", [](S& s, const V& v) { s.FontColor = v.Number; }},
+      {"--bold", nullptr, okFlag, 0, 0, nullptr, nullptr, "bold letters (Жирный)", [](S& s, const V&) { s.Bold = true; }},
+      {"--italic", nullptr, okFlag, 0, 0, nullptr, nullptr, "slanted letters (Наклон)",
+       [](S& s, const V&) { s.Italic = true; }},
+      {"--underline", nullptr, okFlag, 0, 0, nullptr, nullptr, "underlined letters (Подчеркн)",
+       [](S& s, const V&) { s.Underline = true; }},
+      {"--frame", nullptr, okFlag, 0, 0, nullptr, nullptr, "an etched frame round the label (Рамка)",
+       [](S& s, const V&) { s.Frame = true; }},
+      {"--style", "STYLE", okChoice, 0, 0, &StyleChoices, "None", "3D effect",
+       [](S& s, const V& v) { s.StyleItem = v.Item; }},
+      {"--light-depth", "N", okInteger, 0, 100, nullptr, "1", "depth of the light pass",
+       [](S& s, const V& v) { s.LightDepth = v.Number; }},
+      {"--shadow-depth", "N", okInteger, 0, 100, nullptr, "1", "depth of the shadow pass",
+       [](S& s, const V& v) { s.ShadowDepth = v.Number; }},
+      {"--angle", "DEGREES", okInteger, -360, 360, nullptr, "0", "rotation, counter-clockwise",
+       [](S& s, const V& v) { s.Angle = v.Number; }},
+      {"--tracing", "N", okInteger, -20, 100, nullptr, "0", "extra space between characters, in pixels",
+       [](S& s, const V& v) { s.Tracing = v.Number; }},
+      {"--light-color", "COLOR", okColor, 0, 0, nullptr, "clBtnHighlight", "colour of the light pass",
+       [](S& s, const V& v) { s.LightColor = v.Number; }},
+      {"--shadow-color", "COLOR", okColor, 0, 0, nullptr, "clBtnShadow", "colour of the shadow pass",
+       [](S& s, const V& v) { s.ShadowColor = v.Number; }},
+      {"--direction", "DIRECTION", okChoice, 0, 0, &DirectionChoices, "top-right",
+       "direction of Extrude and ExtrudeEnh", [](S& s, const V& v) { s.DirectionItem = v.Item; }},
+      {"--fill", "FILL", okChoice, 0, 0, &FillChoices, "none", "what fills the letter faces",
+       [](S& s, const V& v) { s.FillItem = v.Item; }},
+      {"--brush-color", "COLOR", okColor, 0, 0, nullptr, "clWhite", "colour of the brush fill",
+       [](S& s, const V& v) { s.BrushColor = v.Number; }},
+      {"--brush-style", "HATCH", okChoice, 0, 0, &BrushStyleChoices, "solid", "hatch of the brush fill",
+       [](S& s, const V& v) { s.BrushStyleItem = v.Item; }},
+      {"--picture", "FILE", okText, 0, 0, nullptr, nullptr, "BMP file of the picture fill, read as BMP whatever its name",
+       [](S& s, const V& v) { s.Picture = v.Text; }},
+      {"--tile", "PLACEMENT", okChoice, 0, 0, &TileChoices, "original", "placement of the picture fill",
+       [](S& s, const V& v) { s.TileItem = v.Item; }},
+      {"--gradient", "COLORS", okColorList, 0, 0, nullptr, "clBlue,clBlack", "colours of the gradient fill, by commas",
+       [](S& s, const V& v) { s.Gradient = v.Colors; }},
+      {"--gradient-style", "GEOMETRY", okChoice, 0, 0, &GradientStyleChoices, "vertical", "geometry of the gradient fill",
+       [](S& s, const V& v) { s.GradientStyleItem = v.Item; }},
+      {"--color-count", "N", okInteger, 0, 100, nullptr, "17", "colour budget of the gradient fill",
+       [](S& s, const V& v) { s.ColorCount = v.Number; }},
+      {"--rim-color", "COLOR", okColor, 0, 0, nullptr, "clBtnFace", "colour round filled letters (Край заливки)",
+       [](S& s, const V& v) { s.RimColor = v.Number; }},
+      {"--at", "X,Y", okPoint, -kFarAway, kFarAway, nullptr, "0,0", "the label's top-left in picture coordinates",
+       [](S& s, const V& v) { s.At = v.Point; }},
+  };
+  return options;
+}
+
+const TRenderOption* FindRenderOption(const QString& name) {
+  for (const TRenderOption& option : RenderOptions())
+    if (name == QLatin1String(option.Name)) return &option;
+  return nullptr;
+}
+
+QString ChoiceText(const TChoice& choice) {
+  const QString token = QString::fromUtf8(choice.Token);
+  if (!choice.PanelName) return token;
+  return token + QStringLiteral(" (") + QString::fromUtf8(choice.PanelName) + QLatin1Char(')');
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "tools/render/RenderSettings.h"
+
+// One entry of a list option: the English token and, where the control
+// panel's list shows another text, that item's name there.
+struct TChoice {
+  const char* Token;
+  const char* PanelName;  // nullptr when the panel shows the token itself
+};
+
+// A list option's values, in the panel's order: the settings keep the item
+// number in this list.
+struct TChoiceList {
+  const TChoice* Items;
+  uint8_t Count;
+};
+
+extern const TChoiceList FormatChoices;         // bmp, jpg
+extern const TChoiceList StyleChoices;          // the eleven 3D styles
+extern const TChoiceList DirectionChoices;      // shadow direction
+extern const TChoiceList FillChoices;           // the letters' effect
+extern const TChoiceList BrushStyleChoices;     // brush hatches
+extern const TChoiceList TileChoices;           // picture placement
+extern const TChoiceList GradientStyleChoices;  // the ten geometries
+
+enum TOptionKind : uint8_t {
+  okFlag,       // no value
+  okText,       // any text, taken as it is
+  okCaption,    // text in which "\n" is a line break and "\\" a backslash
+  okInteger,    // a whole number within Min..Max
+  okColor,      // a colour in its text form
+  okColorList,  // colours separated by commas
+  okChoice,     // one entry of Choices
+  okPoint       // "X,Y"
+};
+
+// A value as read for an option, by kind.
+struct TOptionValue {
+  QString Text;
+  int32_t Number = 0;
+  uint8_t Item = 0;
+  std::vector<TColor> Colors;
+  TPoint Point;
+};
+
+struct TRenderOption {
+  const char* Name;      // with its dashes: "--size"
+  const char* Argument;  // name of the value in the help; nullptr for flags
+  TOptionKind Kind;
+  int32_t Min;  // okInteger and okPoint
+  int32_t Max;
+  const TChoiceList* Choices;  // okChoice
+  const char* Default;         // the default as a value of the option; nullptr when there is none
+  const char* Help;
+  void (*Store)(TRenderSettings& settings, const TOptionValue& value);
+};
+
+// Every option, in the order the help lists them.
+const std::vector<TRenderOption>& RenderOptions();
+
+// The option of that name ("--size"), or nullptr.
+const TRenderOption* FindRenderOption(const QString& name);
+
+// "None", or "none (Нет)": a list entry as help and messages show it.
+QString ChoiceText(const TChoice& choice);
