@@ -1,11 +1,9 @@
-// DrawFxText: the passes of an effect, output one by one, except the many
-// copies of an extrusion, which blend one rasterised coverage.
+// DrawFxText: the passes of an effect, each one output of the text. The
+// copies of an extrusion differ only in place and colour, so the canvas
+// rasterises the text once and blends its kept coverage for the others.
 #include <QString>
-#include <algorithm>
-#include <cstdlib>
 
 #include "render/caption/LMDFXCaption.h"
-#include "render/caption/LMDFxCoverage.h"
 #include "render/caption/LMDFxText.h"
 #include "toolkit/Canvas.h"
 
@@ -50,36 +48,6 @@ struct TFxOutput {
   }
 };
 
-TRect DeviceClip(const TCanvas& canvas) {
-  const TRect bounds = canvas.Surface()->Bounds();
-  const std::optional<TRect> clip = canvas.ClipRegion();
-  return clip ? clip->Intersect(bounds) : bounds;
-}
-
-// Device pixels an output at R may ink, generously: the text's lines lie
-// within its measured block placed anywhere against R, each glyph may
-// overhang by two line heights, and negative character extra may pull
-// characters back by as much as it takes off.
-TRect InkBound(TCanvas& canvas, const TFxOutput& output, const TRect& r) {
-  TCanvas measure;
-  measure.SetFont(canvas.Font());
-  measure.SetTextCharacterExtra(canvas.TextCharacterExtra());
-  const int32_t overhang = 2 * std::abs(measure.GetTextMetrics().tmHeight);
-  const int32_t pullBack = static_cast<int32_t>(output.Text.size()) * std::abs(canvas.TextCharacterExtra());
-  TRect bound;
-  if (output.Rotated) {
-    const int32_t reach = std::abs(measure.TextExtent(output.Text).cx) + pullBack + overhang;
-    bound = {r.Left - reach, r.Top - reach, r.Left + reach, r.Top + reach};
-  } else {
-    TRect block = r;
-    measure.DrawTextEx(output.Text, block, output.Format | DT_CALCRECT);
-    const int32_t dx = std::abs(block.Width()) + pullBack + overhang;
-    const int32_t dy = std::abs(block.Height()) + overhang;
-    bound = {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
-  }
-  return bound.Offset(canvas.Origin().X, canvas.Origin().Y);
-}
-
 void DrawPasses(TCanvas& canvas, const TFxOutput& output, TRect r, const TFxPlan& plan) {
   for (const TFxPass& pass : plan.Passes) {
     r = r.Offset(pass.DX, pass.DY);
@@ -120,34 +88,6 @@ void DrawOutline(TCanvas& canvas, const TFxOutput& output, const TRect& r, const
   canvas.StrokePath();
 }
 
-// The copies and the face of an extrusion from one rasterisation: each
-// pass blends the coverage of the first copy at its own offset.
-void DrawExtrusion(TCanvas& canvas, const TFxOutput& output, const TRect& r, const TFxPlan& plan) {
-  const TRect first = r.Offset(plan.Passes.front().DX, plan.Passes.front().DY);
-  std::vector<TPoint> offsets{{0, 0}};
-  TPoint low, high;
-  for (size_t i = 1; i < plan.Passes.size(); ++i) {
-    const TPoint& p = offsets.back();
-    offsets.push_back({p.X + plan.Passes[i].DX, p.Y + plan.Passes[i].DY});
-    low = {std::min(low.X, offsets.back().X), std::min(low.Y, offsets.back().Y)};
-    high = {std::max(high.X, offsets.back().X), std::max(high.Y, offsets.back().Y)};
-  }
-  const TRect clip = DeviceClip(canvas);
-  // Coverage that some pass brings into the clip.
-  const TRect needed{clip.Left - high.X, clip.Top - high.Y, clip.Right - low.X, clip.Bottom - low.Y};
-  const TTextCoverage coverage(canvas, needed.Intersect(InkBound(canvas, output, first)),
-                               [&](TCanvas& scratch) { output(scratch, first); });
-  for (size_t i = 0; i < plan.Passes.size(); ++i) {
-    canvas.Font().SetColor(plan.Passes[i].Color);
-    coverage.Blend(*canvas.Surface(), clip, offsets[i], plan.Passes[i].Color);
-  }
-}
-
-bool BlendsExtrusion(const TCanvas& canvas, TLMDThreeDStyle style, const TFxPlan& plan) {
-  return (style == tdExtrude || style == tdExtrudeEnh) && plan.Passes.size() > 1 && canvas.HandleAllocated() &&
-         !canvas.Surface()->Monochrome();
-}
-
 }  // namespace
 
 void DrawFxText(TCanvas& canvas, const QString& text, const TLMD3DCaption* caption, const TRect& rect, uint32_t format,
@@ -180,8 +120,6 @@ void DrawFxText(TCanvas& canvas, const QString& text, const TLMD3DCaption* capti
   const TFxOutput output{text, format, rotated};
   if (plan.Outline)
     DrawOutline(canvas, output, r, plan);
-  else if (BlendsExtrusion(canvas, look.Style, plan))
-    DrawExtrusion(canvas, output, r, plan);
   else
     DrawPasses(canvas, output, r, plan);
 }

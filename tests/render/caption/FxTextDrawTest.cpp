@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "FxTextSupport.h"
+#include "render/caption/LMDFxMath.h"
 
 using namespace fxtest;
 
@@ -28,13 +29,6 @@ void Configure(TLMD3DCaption& c, TLMDThreeDStyle style) {
   c.SetLightColor(kLight);
   c.SetShadowColor(kShadow);
 }
-
-// A copy of the text: where it lands relative to the rectangle and its colour.
-struct TLanding {
-  int32_t DX;
-  int32_t DY;
-  TColor Color;
-};
 
 // The rectangles the copies are drawn in: moved by their landing, the right
 // edge first taken in by Reduction.
@@ -70,6 +64,20 @@ TEST_P(StylePasses, EveryCopyWhereAndInWhatColour) {
       EXPECT_EQ(stage->Canvas().Font().Color(), c.landings.back().Color);
     }
   }
+}
+
+// A solid block makes each copy's place visible: its left and top edges lie
+// on whole pixels at this size.
+TEST_P(StylePasses, BlockShowsEveryCopyInPlace) {
+  const StyleCase& c = GetParam();
+  const TFont font = MakeFont(QStringLiteral("DejaVu Sans"), -30, kFace);
+  const TSurface single = Reference(kW, kH, MakeFont(QStringLiteral("DejaVu Sans"), -30, clBlack), kBlock,
+                                    {{kRect, clBlack}}, 0);
+  TLMDFxCaption caption;
+  Configure(caption, c.style);
+  auto stage = Stage(kW, kH, font);
+  DrawFxText(stage->Canvas(), kBlock, &caption, kRect, 0, FxDrawFlagBit(fxdEnabled));
+  EXPECT_TRUE(CopiesLand(stage->Surface(), single, c.landings));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,6 +156,62 @@ INSTANTIATE_TEST_SUITE_P(All, ExtrusionDrawing,
                                                               ExtrusionCase{toTopLeft, {0, 0}, {1, 1}},
                                                               ExtrusionCase{toTopRight, {1, 0}, {-1, 1}}),
                                             ::testing::Values(tdExtrude, tdExtrudeEnh), ::testing::Values(0, 3, 40)));
+
+struct BlockExtrusionCase {
+  TLMDThreeDOrientation orientation;
+  std::vector<TPoint> landings;  // copies 1..4, then the face
+  int32_t height;                // a size at which the copies' trailing edges lie on whole pixels
+};
+
+class BlockExtrusion : public ::testing::TestWithParam<std::tuple<BlockExtrusionCase, TLMDThreeDStyle>> {};
+
+// Depth 4 from black to white: every copy in its place, the enhanced ones
+// in 191, 127, 63 and 0, farthest first.
+TEST_P(BlockExtrusion, EveryCopyInPlaceAndColour) {
+  const auto& [c, style] = GetParam();
+  TLMDFxCaption caption;
+  caption.SetStyle(style);
+  caption.SetShadowDepth(4);
+  caption.SetOrientation(c.orientation);
+  caption.SetShadowColor(RGB(0, 0, 0));
+  caption.SetLightColor(RGB(255, 255, 255));
+  const TFont font = MakeFont(QStringLiteral("DejaVu Sans"), c.height, kFace);
+  auto stage = Stage(kW, kH, font);
+  DrawFxText(stage->Canvas(), kBlock, &caption, kRect, 0, FxDrawFlagBit(fxdEnabled));
+  const TSurface single =
+      Reference(kW, kH, MakeFont(QStringLiteral("DejaVu Sans"), c.height, clBlack), kBlock, {{kRect, clBlack}}, 0);
+  const uint8_t enhanced[] = {191, 127, 63, 0};
+  std::vector<TLanding> landings;
+  for (int k = 0; k < 4; ++k) {
+    const uint8_t level = style == tdExtrudeEnh ? enhanced[k] : 0;
+    landings.push_back({c.landings[k].X, c.landings[k].Y, RGB(level, level, level)});
+  }
+  landings.push_back({c.landings[4].X, c.landings[4].Y, kFace});
+  EXPECT_TRUE(CopiesLand(stage->Surface(), single, landings));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, BlockExtrusion,
+    ::testing::Combine(
+        ::testing::Values(BlockExtrusionCase{toBottomLeft, {{1, 4}, {2, 3}, {3, 2}, {4, 1}, {4, 1}}, -30},
+                          BlockExtrusionCase{toBottomRight, {{4, 4}, {3, 3}, {2, 2}, {1, 1}, {1, 1}}, -24},
+                          BlockExtrusionCase{toTopLeft, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {4, 4}}, -30},
+                          BlockExtrusionCase{toTopRight, {{4, 1}, {3, 2}, {2, 3}, {1, 4}, {1, 4}}, -30}),
+        ::testing::Values(tdExtrude, tdExtrudeEnh)));
+
+TEST(BlockExtrusion, DepthZeroDrawsTheFaceOnePixelDown) {
+  TLMDFxCaption caption;
+  caption.SetStyle(tdExtrude);
+  caption.SetShadowDepth(0);
+  caption.SetOrientation(toBottomLeft);
+  const TFont font = MakeFont(QStringLiteral("DejaVu Sans"), -30, kFace);
+  auto stage = Stage(kW, kH, font);
+  DrawFxText(stage->Canvas(), kBlock, &caption, kRect, 0, FxDrawFlagBit(fxdEnabled));
+  const TSurface single =
+      Reference(kW, kH, MakeFont(QStringLiteral("DejaVu Sans"), -30, clBlack), kBlock, {{kRect, clBlack}}, 0);
+  EXPECT_TRUE(CopiesLand(stage->Surface(), single, {{0, 1, kFace}}));
+  EXPECT_EQ(ExactBox(stage->Surface(), kFace), ExactBox(single, clBlack).Offset(0, 1));
+}
 
 TEST(ExtrusionDrawing, Depth255AsDrawnOneByOne) {
   const int w = 330, h = 300;
@@ -305,7 +369,9 @@ TEST(FxTextDraw, ClipKeepsOutputInsideAndIsRemoved) {
              FxDrawFlagBit(fxdEnabled) | FxDrawFlagBit(fxdClip));
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x)
-      if (!narrow.Contains({x, y})) ASSERT_TRUE(PixelIs(clipped->Surface(), x, y, clWhite));
+      if (!narrow.Contains({x, y})) {
+        ASSERT_TRUE(PixelIs(clipped->Surface(), x, y, clWhite));
+      }
   EXPECT_GT(Inked(clipped->Surface()), 0);
   EXPECT_FALSE(clipped->Canvas().ClipRegion().has_value());
   EXPECT_EQ(clipped->Canvas().TextCharacterExtra(), 0);
@@ -321,7 +387,9 @@ TEST(FxTextDraw, ClipRectangleIsInDeviceCoordinates) {
              deviceClip);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x)
-      if (!deviceClip.Contains({x, y})) ASSERT_TRUE(PixelIs(stage->Surface(), x, y, clWhite));
+      if (!deviceClip.Contains({x, y})) {
+        ASSERT_TRUE(PixelIs(stage->Surface(), x, y, clWhite));
+      }
   EXPECT_GT(Inked(stage->Surface()), 0);
   EXPECT_FALSE(stage->Canvas().ClipRegion().has_value());
 }
@@ -411,7 +479,6 @@ TEST(RotatedDrawing, NinetyTurnsUpward) {
   caption.SetAngle(90);
   TRect box;
   const auto stage = DrawRotated(caption, box);
-  (void)stage;
   TCanvas measure;
   measure.SetFont(TestFont());
   const TSize s = measure.TextExtent(kRotatedText);

@@ -104,4 +104,52 @@ inline TRect ExactBox(const TSurface& s, TColor color) {
   return box;
 }
 
+// A copy of the text: where it lands relative to the drawing rectangle and
+// its colour.
+struct TLanding {
+  int32_t DX;
+  int32_t DY;
+  TColor Color;
+};
+
+// Checks Got against the copies of a text whose single output (in black on
+// white) is Single: every pixel of a copy's solid face that no later copy
+// reaches, even with its smoothed rim, is exactly that copy's colour, each
+// copy shows at least one such pixel (unless a later one lands exactly on
+// it), and nothing is drawn where no copy reaches.
+inline ::testing::AssertionResult CopiesLand(const TSurface& got, const TSurface& single,
+                                             const std::vector<TLanding>& landings) {
+  auto at = [&](const TSurface& s, int x, int y) {
+    return x >= 0 && y >= 0 && x < s.Width() && y < s.Height() ? (s.Pixel(x, y) | 0xFF000000u) : kWhitePixel;
+  };
+  auto reaches = [&](size_t k, int x, int y) { return at(single, x - landings[k].DX, y - landings[k].DY) != kWhitePixel; };
+  for (size_t k = 0; k < landings.size(); ++k) {
+    int shown = 0;
+    for (int y = 0; y < got.Height(); ++y)
+      for (int x = 0; x < got.Width(); ++x) {
+        if (at(single, x - landings[k].DX, y - landings[k].DY) != kBlackPixel) continue;
+        bool covered = false;
+        for (size_t j = k + 1; j < landings.size() && !covered; ++j) covered = reaches(j, x, y);
+        if (covered) continue;
+        ++shown;
+        if (at(got, x, y) != ColorToPixel(landings[k].Color))
+          return ::testing::AssertionFailure() << "copy " << k << " at (" << x << ", " << y << ") is "
+                                               << PixelText(at(got, x, y)) << ", expected "
+                                               << PixelText(ColorToPixel(landings[k].Color));
+      }
+    bool buried = false;
+    for (size_t j = k + 1; j < landings.size(); ++j)
+      buried |= landings[j].DX == landings[k].DX && landings[j].DY == landings[k].DY;
+    if (shown == 0 && !buried) return ::testing::AssertionFailure() << "copy " << k << " shows nowhere";
+  }
+  for (int y = 0; y < got.Height(); ++y)
+    for (int x = 0; x < got.Width(); ++x) {
+      bool reached = false;
+      for (size_t k = 0; k < landings.size() && !reached; ++k) reached = reaches(k, x, y);
+      if (!reached && at(got, x, y) != kWhitePixel)
+        return ::testing::AssertionFailure() << "ink at (" << x << ", " << y << ") where no copy lands";
+    }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace fxtest
