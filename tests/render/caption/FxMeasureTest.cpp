@@ -21,8 +21,6 @@ TSize Extent(const QString& text, int32_t extra = 0) {
   return measure.TextExtent(text);
 }
 
-}  // namespace
-
 TEST(CalcFxTextRect, NoCaptionMeasuresTheTextWithTheMargin) {
   TCanvas canvas;
   TRect r{5, 6, 5, 6};
@@ -210,3 +208,5 @@ TEST(IsTrueTypeFont, OutlineFacesAre) {
   canvas.SetFont(TestFont());
   EXPECT_TRUE(IsTrueTypeFont(canvas));
 }
+
+}  // namespace

@@ -35,8 +35,6 @@ std::vector<TPoint> Landings(const TFxPlan& plan) {
   return at;
 }
 
-}  // namespace
-
 struct PlanCase {
   TLMDThreeDStyle style;
   int32_t reduction;
@@ -189,3 +187,5 @@ INSTANTIATE_TEST_SUITE_P(
                                clGrayText},
                       LookCase{"NoFlagsIsDisabled", tdRaised, dsAuto, 0, tdRaised, clGrayText}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

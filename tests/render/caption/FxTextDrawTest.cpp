@@ -39,8 +39,6 @@ std::vector<TOutput> Outputs(const TRect& r, int32_t reduction, const std::vecto
   return outputs;
 }
 
-}  // namespace
-
 struct StyleCase {
   const char* name;
   TLMDThreeDStyle style;
@@ -421,8 +419,6 @@ TEST(FxTextDraw, ClipAndSpacingAreRestoredWhenDrawingFails) {
   }
 }
 
-namespace {
-
 const QString kRotatedText = QStringLiteral("Ab&\nc");
 
 // Rotated text measured for Caption, then drawn in the measured box.
@@ -435,8 +431,6 @@ std::unique_ptr<TBitmap> DrawRotated(TLMDFxCaption& caption, TRect& box) {
              FxDrawFlagBit(fxdEnabled));
   return stage;
 }
-
-}  // namespace
 
 class RotatedDrawing : public ::testing::TestWithParam<int> {};
 
@@ -487,3 +481,5 @@ TEST(RotatedDrawing, NinetyTurnsUpward) {
   const TRect ink = ExactBox(stage->Surface(), kFace);
   EXPECT_GT(ink.Height(), ink.Width());
 }
+
+}  // namespace
