@@ -310,7 +310,10 @@ INSTANTIATE_TEST_SUITE_P(
         DisabledCase{"ThreeDIsSunken", tdExtrude, ds3d, kDisabled, 2, {{2, 2, kLight}, {0, 0, clGrayText}}},
         DisabledCase{"AutoKeepsStyle", tdRaised, dsAuto, kDisabled, 2, {{0, 0, kLight}, {2, 2, clGrayText}}},
         DisabledCase{"AutoSunkenWhenAsked", tdRaised, dsAuto, kDisabled | FxDrawFlagBit(fxdSunkenWhenDisabled), 2,
-                     {{2, 2, kLight}, {0, 0, clGrayText}}}),
+                     {{2, 2, kLight}, {0, 0, clGrayText}}},
+        DisabledCase{"ColourFaceTurnsGrey", tdPColorSunken, dsStandard, kDisabled, 5,
+                     {{0, 0, kShadow}, {5, 5, kLight}, {3, 3, clGrayText}}},
+        DisabledCase{"NoFlagsIsDisabled", tdShadow, dsAuto, 0, 3, {{3, 3, kShadow}, {0, 0, clGrayText}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FxTextDraw, OutlineStrokesTheTextPath) {
