@@ -393,6 +393,21 @@ TEST(TextDraw, MonochromeSurfaceStaysBlackAndWhite) {
   EXPECT_GT(CountPixels(surface, [](QRgb p) { return p == kBlackPixel; }), 20);
 }
 
+TEST(TextDraw, HugeTextIsRenderedOnlyWhereTheSurfaceIs) {
+  TSurface surface = FilledSurface(100, 100, clWhite);
+  TCanvas canvas(&surface);
+  canvas.Font().SetName("Arial");
+  canvas.Font().SetHeight(-6000);
+  canvas.Font().SetColor(clMaroon);
+  // The stem of the "I" covers the whole surface; the whole text would
+  // need a mask of tens of millions of pixels.
+  canvas.ExtTextOut(-700, -2000, "IWW");
+  EXPECT_EQ(CountPixels(surface, [](QRgb p) { return p != ColorToPixel(clMaroon); }), 0);
+  canvas.Font().SetColor(clTeal);
+  canvas.ExtTextOut(-700, -2000, "IWW");
+  EXPECT_EQ(CountPixels(surface, [](QRgb p) { return p != ColorToPixel(clTeal); }), 0);
+}
+
 TEST(TextDraw, EmptyTextOrRectangleDrawsNothing) {
   TSurface surface = FilledSurface(100, 60, clWhite);
   TCanvas canvas(&surface);
