@@ -164,7 +164,11 @@ HPALETTE PaletteOf(const std::vector<QRgb>& colors) {
   return palette;
 }
 
+// The header's image size, or without one the rows' size (run-length data,
+// which may be longer than the rows it expands to, runs to the file's end);
+// never more than the file holds.
 int64_t ImageSize(const TBmpHeader& h, int64_t available) {
+  if (h.sizeImage == 0 && h.Rle()) return available;
   const int64_t size = h.sizeImage != 0 ? h.sizeImage : h.Stride() * h.Rows();
   return std::min(size, available);
 }
