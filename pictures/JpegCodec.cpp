@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -90,33 +91,41 @@ struct TDecodeJob : TJob {
   std::vector<JSAMPROW> rows;
 };
 
-// Sizes the bitmap for the output and sets its colours; C++ errors are
-// kept for after the library is closed.
-bool PrepareBitmap(TDecodeJob& job) {
+// Runs a step on the bitmap, keeping a C++ error for after the library is
+// closed.
+template <typename Step>
+bool Guarded(TDecodeJob& job, Step step) {
   try {
-    const jpeg_decompress_struct& c = job.cinfo;
-    TBitmap& bitmap = *job.bitmap;
-    bitmap.SetPixelFormat(job.quantized ? pf8bit : pf24bit);
-    bitmap.SetSize(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
-    if (job.quantized) {
-      const bool grey = c.out_color_components == 1;
-      std::vector<QRgb> colors;
-      for (int i = 0; i < c.actual_number_of_colors; ++i) {
-        const int r = c.colormap[0][i];
-        colors.push_back(grey ? qRgb(r, r, r) : qRgb(r, c.colormap[1][i], c.colormap[2][i]));
-      }
-      bitmap.SetColorTable(colors);
-      auto palette = std::make_shared<TLogPalette>();
-      palette->Entries = std::move(colors);
-      bitmap.SetPalette(std::move(palette));
-    }
-    job.rows.resize(c.output_height);
-    for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = bitmap.ScanLine(static_cast<int32_t>(y));
+    step(job.cinfo, *job.bitmap);
     return true;
   } catch (...) {
     job.failure = std::current_exception();
     return false;
   }
+}
+
+// Before decompression starts: the bitmap takes the output's format and
+// size, so that it keeps them whatever happens later.
+void SizeBitmap(const jpeg_decompress_struct& c, TBitmap& bitmap, TDecodeJob& job) {
+  bitmap.SetPixelFormat(job.quantized ? pf8bit : pf24bit);
+  bitmap.SetSize(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
+  job.rows.resize(c.output_height);
+  for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = bitmap.ScanLine(static_cast<int32_t>(y));
+}
+
+// Once decompression has started: the library's colour map as colour table
+// and palette (grey levels for greyscale output).
+void ColorBitmap(const jpeg_decompress_struct& c, TBitmap& bitmap) {
+  const bool grey = c.out_color_components == 1;
+  std::vector<QRgb> colors;
+  for (int i = 0; i < c.actual_number_of_colors; ++i) {
+    const int r = c.colormap[0][i];
+    colors.push_back(grey ? qRgb(r, r, r) : qRgb(r, c.colormap[1][i], c.colormap[2][i]));
+  }
+  bitmap.SetColorTable(colors);
+  auto palette = std::make_shared<TLogPalette>();
+  palette->Entries = std::move(colors);
+  bitmap.SetPalette(std::move(palette));
 }
 
 void ApplyDecodeSettings(jpeg_decompress_struct& c, const TJPEGSettings& s, bool& quantized) {
@@ -160,8 +169,13 @@ int RunDecode(TDecodeJob& job) {
   if (job.bitmap) {
     ApplyDecodeSettings(c, *job.settings, job.quantized);
     if (job.progress.progress_monitor) c.progress = &job.progress;
+    jpeg_calc_output_dimensions(&c);
+    if (!Guarded(job, [&job](const jpeg_decompress_struct& d, TBitmap& b) { SizeBitmap(d, b, job); })) {
+      jpeg_destroy_decompress(&c);
+      return 1;
+    }
     jpeg_start_decompress(&c);
-    if (!PrepareBitmap(job)) {
+    if (job.quantized && !Guarded(job, ColorBitmap)) {
       jpeg_destroy_decompress(&c);
       return 1;
     }
@@ -204,8 +218,10 @@ int RunEncode(TEncodeJob& job) {
   if (job.settings->ProgressiveEncoding) jpeg_simple_progression(&c);
   if (job.progress.progress_monitor) c.progress = &job.progress;
   jpeg_start_compress(&c, TRUE);
+  // One band of rows per call, so that progress is reported as it goes.
+  const JDIMENSION band = static_cast<JDIMENSION>(c.max_v_samp_factor * DCTSIZE);
   while (c.next_scanline < c.image_height)
-    jpeg_write_scanlines(&c, job.rows.data() + c.next_scanline, c.image_height - c.next_scanline);
+    jpeg_write_scanlines(&c, job.rows.data() + c.next_scanline, std::min(band, c.image_height - c.next_scanline));
   jpeg_finish_compress(&c);
   jpeg_destroy_compress(&c);
   return 0;

@@ -17,7 +17,8 @@
 inline QString TestData(const QString& relative) { return QStringLiteral(VELLUMO_TESTDATA "/") + relative; }
 inline QString TestFile(const QString& relative) { return QStringLiteral(VELLUMO_TEST_FILES "/") + relative; }
 
-// The rows of a tab-separated manifest, each a map from column name to value.
+// The rows of a tab-separated manifest, each a map from column name to
+// value; lines starting with # are comments.
 using TManifestRow = std::map<std::string, std::string>;
 inline std::vector<TManifestRow> ReadManifest(const std::string& path) {
   std::ifstream in(path);
@@ -25,6 +26,7 @@ inline std::vector<TManifestRow> ReadManifest(const std::string& path) {
   std::vector<std::string> columns;
   std::vector<TManifestRow> rows;
   while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> cells;
     std::stringstream split(line);
     for (std::string cell; std::getline(split, cell, '\t');) cells.push_back(cell);
