@@ -35,6 +35,10 @@ void DrawGradient(TCanvas& canvas, const TRect& rect, TLMDGradientStyle style, G
     offscreen.emplace();
     offscreen->SetHeight(h);
     offscreen->SetWidth(w);
+    // The bands may leave pixels of the rectangle uncovered (the bottom-right
+    // corner of a small ellipse, the bottom-left of a top-right wedge taller
+    // than wide): there the destination shows through, as when painting directly.
+    offscreen->Canvas().CopyRect(Rect(0, 0, w, h), canvas, Bounds(rect.Left, rect.Top, w, h));
     target = &offscreen->Canvas();
     origin = {0, 0};
   }
