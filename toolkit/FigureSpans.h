@@ -6,6 +6,16 @@
 // cover exactly the pixels a figure covers (the gradient bands), so both
 // decide every edge pixel with the same arithmetic.
 
+// Floor and ceiling of a finite value within 64 bits, without a library call.
+inline int64_t FloorToInt(double x) {
+  const auto i = static_cast<int64_t>(x);
+  return i - (static_cast<double>(i) > x ? 1 : 0);
+}
+inline int64_t CeilToInt(double x) {
+  const auto i = static_cast<int64_t>(x);
+  return i + (static_cast<double>(i) < x ? 1 : 0);
+}
+
 // The pixels whose centres lie inside the ellipse inscribed in the box
 // (Left, Top, Right, Bottom) of pixel edges: at most one run per row.
 class TEllipseSpans {
@@ -25,8 +35,8 @@ class TEllipseSpans {
     const double dy = (y + 0.5 - cy_) / ry_;
     if (dy * dy >= 1) return false;
     const double half = rx_ * std::sqrt(1 - dy * dy);
-    x0 = static_cast<int64_t>(std::floor(cx_ - half - 0.5)) + 1;
-    x1 = static_cast<int64_t>(std::ceil(cx_ + half - 0.5));
+    x0 = FloorToInt(cx_ - half - 0.5) + 1;
+    x1 = CeilToInt(cx_ + half - 0.5);
     return x0 < x1;
   }
 
@@ -47,4 +57,4 @@ inline double EdgeCrossing(double ax, double ay, double bx, double by, double yc
 
 // The first pixel whose centre lies at or right of x: a run between two
 // crossings holds the pixels [FirstPixelFrom(left), FirstPixelFrom(right)).
-inline int64_t FirstPixelFrom(double x) { return static_cast<int64_t>(std::ceil(x - 0.5)); }
+inline int64_t FirstPixelFrom(double x) { return CeilToInt(x - 0.5); }

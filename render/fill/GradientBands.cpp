@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "toolkit/FigureSpans.h"
 #include "toolkit/IntMath.h"
@@ -31,15 +33,28 @@ struct TBandFrame {
   int64_t Bottom() const { return Y0 + H; }
 };
 
-// Where pixels may be written, and the pixel of each band.
+// Where pixels may be written, the pixel of each band, and the runs of the
+// gradient's rectangle (within the clip) that no band reaches.
 struct TBandTarget {
   TSurface& Surface;
   TRect Clip;
+  TRect Frame;  // the gradient's rectangle within the clip
   std::vector<QRgb> Pixels;
+  std::vector<TRect> Holes;
 
-  void Fill(int64_t y, int64_t x0, int64_t x1, size_t band) {
-    QRgb* row = Surface.Row(static_cast<int32_t>(y));
-    std::fill(row + x0, row + x1, Pixels[band]);
+  QRgb* Row(int64_t y) { return Surface.Row(static_cast<int32_t>(y)); }
+  void Fill(QRgb* row, int64_t x0, int64_t x1, size_t band) const { std::fill(row + x0, row + x1, Pixels[band]); }
+  // Row y of the rectangle is covered in [x0, x1) only (empty when x0 >= x1).
+  void Covered(int64_t y, int64_t x0, int64_t x1) {
+    if (y < Frame.Top || y >= Frame.Bottom) return;
+    if (x0 >= x1) x0 = x1 = Frame.Right;
+    AddHole(y, Frame.Left, std::min<int64_t>(x0, Frame.Right));
+    AddHole(y, std::max<int64_t>(x1, Frame.Left), Frame.Right);
+  }
+
+ private:
+  void AddHole(int64_t y, int64_t x0, int64_t x1) {
+    if (x0 < x1) Holes.push_back(TRect{static_cast<int32_t>(x0), static_cast<int32_t>(y), static_cast<int32_t>(x1), static_cast<int32_t>(y + 1)});
   }
 };
 
@@ -54,7 +69,7 @@ void PaintColumns(TBandTarget& target, const TBandFrame& f) {
   for (int32_t i = 0; i < f.N; ++i) {
     const int64_t x0 = std::max<int64_t>(f.X0 + MulDiv(i, f.W, f.N), left);
     const int64_t x1 = std::min<int64_t>(f.X0 + MulDiv(i + 1, f.W, f.N), right);
-    if (x0 < x1) target.Fill(top, x0, x1, static_cast<size_t>(i));
+    if (x0 < x1) target.Fill(target.Row(top), x0, x1, static_cast<size_t>(i));
   }
   const QRgb* first = target.Surface.Row(static_cast<int32_t>(top)) + left;
   const auto bytes = static_cast<size_t>(right - left) * sizeof(QRgb);
@@ -70,37 +85,51 @@ void PaintRows(TBandTarget& target, const TBandFrame& f) {
   for (int32_t i = 0; i < f.N; ++i) {
     const int64_t y0 = std::max<int64_t>(f.Y0 + MulDiv(i, f.H, f.N), clip.Top);
     const int64_t y1 = std::min<int64_t>(f.Y0 + MulDiv(i + 1, f.H, f.N), clip.Bottom);
-    for (int64_t y = y0; y < y1; ++y) target.Fill(y, left, right, static_cast<size_t>(i));
+    for (int64_t y = y0; y < y1; ++y) target.Fill(target.Row(y), left, right, static_cast<size_t>(i));
   }
 }
 
 // Splits each row among nested bands: RunOf(i, y, x0, x1) gives band i's run
 // on row y (false when it has none there); rows [Top, Bottom) hold them all.
-template <typename RunOf>
-void PaintNested(TBandTarget& target, int64_t top, int64_t bottom, RunOf runOf) {
+// SameRow(y) names an earlier row whose runs are row y's (or y itself), whose
+// pixels are then copied instead of worked out again.
+template <typename RunOf, typename SameRow>
+void PaintNested(TBandTarget& target, int64_t top, int64_t bottom, RunOf runOf, SameRow sameRow) {
   const TRect& clip = target.Clip;
-  top = std::max<int64_t>(top, clip.Top);
-  bottom = std::min<int64_t>(bottom, clip.Bottom);
-  for (int64_t y = top; y < bottom; ++y) {
-    int64_t covered0 = 0, covered1 = 0;  // the pixels already owned by a band
-    for (size_t i = 0; i < target.Pixels.size(); ++i) {
-      int64_t x0 = 0, x1 = 0;
-      if (!runOf(i, y, x0, x1)) continue;
-      x0 = std::max<int64_t>(x0, clip.Left);
-      x1 = std::min<int64_t>(x1, clip.Right);
-      if (x0 >= x1) continue;
-      if (covered0 >= covered1) {
-        target.Fill(y, x0, x1, i);
-        covered0 = x0;
-        covered1 = x1;
-      } else {
-        if (x0 < covered0) target.Fill(y, x0, std::min(x1, covered0), i);
-        if (x1 > covered1) target.Fill(y, std::max(x0, covered1), x1, i);
-        covered0 = std::min(covered0, x0);
-        covered1 = std::max(covered1, x1);
+  const int64_t first = std::max<int64_t>(std::min<int64_t>(top, target.Frame.Top), clip.Top);
+  const int64_t last = std::min<int64_t>(std::max<int64_t>(bottom, target.Frame.Bottom), clip.Bottom);
+  // The interval [first, second) each row's bands cover.
+  std::vector<std::pair<int64_t, int64_t>> covered(static_cast<size_t>(std::max<int64_t>(last - first, 0)));
+  for (int64_t y = first; y < last; ++y) {
+    QRgb* row = target.Row(y);
+    int64_t covered0 = 0, covered1 = 0;
+    const int64_t same = sameRow(y);
+    if (same != y && same >= first) {
+      std::tie(covered0, covered1) = covered[static_cast<size_t>(same - first)];
+      if (covered0 < covered1)
+        std::memcpy(row + covered0, target.Row(same) + covered0, static_cast<size_t>(covered1 - covered0) * sizeof(QRgb));
+    } else {
+      for (size_t i = 0; i < target.Pixels.size(); ++i) {
+        int64_t x0 = 0, x1 = 0;
+        if (!runOf(i, y, x0, x1)) continue;
+        x0 = std::max<int64_t>(x0, clip.Left);
+        x1 = std::min<int64_t>(x1, clip.Right);
+        if (x0 >= x1) continue;
+        if (covered0 >= covered1) {
+          target.Fill(row, x0, x1, i);
+          covered0 = x0;
+          covered1 = x1;
+        } else {
+          if (x0 < covered0) target.Fill(row, x0, std::min(x1, covered0), i);
+          if (x1 > covered1) target.Fill(row, std::max(x0, covered1), x1, i);
+          covered0 = std::min(covered0, x0);
+          covered1 = std::max(covered1, x1);
+        }
+        if (covered0 <= clip.Left && covered1 >= clip.Right) break;
       }
-      if (covered0 <= clip.Left && covered1 >= clip.Right) break;
     }
+    covered[static_cast<size_t>(y - first)] = {covered0, covered1};
+    target.Covered(y, covered0, covered1);
   }
 }
 
@@ -134,13 +163,20 @@ void PaintBoxes(TBandTarget& target, TLMDGradientStyle style, const TBandFrame& 
   std::vector<TBox> boxes;
   boxes.reserve(static_cast<size_t>(f.N));
   for (int32_t i = 0; i < f.N; ++i) boxes.push_back(BandBox(style, f, i));
-  PaintNested(target, boxes.back().Y0, boxes.back().Y1, [&](size_t i, int64_t y, int64_t& x0, int64_t& x1) {
-    const TBox& box = boxes[i];
-    if (y < box.Y0 || y >= box.Y1) return false;
-    x0 = box.X0;
-    x1 = box.X1;
-    return true;
-  });
+  // Rows between two box edges are alike.
+  std::vector<int64_t> edges;
+  for (const TBox& box : boxes) edges.insert(edges.end(), {box.Y0, box.Y1});
+  std::sort(edges.begin(), edges.end());
+  PaintNested(
+      target, boxes.back().Y0, boxes.back().Y1,
+      [&](size_t i, int64_t y, int64_t& x0, int64_t& x1) {
+        const TBox& box = boxes[i];
+        if (y < box.Y0 || y >= box.Y1) return false;
+        x0 = box.X0;
+        x1 = box.X1;
+        return true;
+      },
+      [&](int64_t y) { return std::binary_search(edges.begin(), edges.end(), y) ? y : y - 1; });
 }
 
 void PaintEllipses(TBandTarget& target, const TBandFrame& f) {
@@ -154,8 +190,12 @@ void PaintEllipses(TBandTarget& target, const TBandFrame& f) {
     // Ellipse(cx - a, cy - b, cx + a, cy + b) without outline.
     ellipses.emplace_back(cx - a, cy - b, cx + a - 1, cy + b - 1);
   }
-  PaintNested(target, ellipses.back().Top(), ellipses.back().Bottom(),
-              [&](size_t i, int64_t y, int64_t& x0, int64_t& x1) { return ellipses[i].Row(y, x0, x1); });
+  // Every ellipse is centred on the pixel corner (cx, cy), half a pixel up
+  // and left of (cx, cy): rows y and 2 cy - 2 - y mirror each other.
+  PaintNested(
+      target, ellipses.back().Top(), ellipses.back().Bottom(),
+      [&](size_t i, int64_t y, int64_t& x0, int64_t& x1) { return ellipses[i].Row(y, x0, x1); },
+      [&](int64_t y) { return std::min(y, 2 * cy - 2 - y); });
 }
 
 // A diagonal band: the parallelogram between two slanted edges, rows [Top, Bottom).
@@ -194,25 +234,32 @@ void PaintWedges(TBandTarget& target, TLMDGradientStyle style, const TBandFrame&
     else
       wedges.push_back(PolygonWedge(xr, y0, xr - a2, y0, xr, y0 + b2, xr + a2, y0 + b2));
   }
-  PaintNested(target, wedges.back().Top, wedges.back().Bottom,
-              [&](size_t i, int64_t y, int64_t& from, int64_t& to) { return wedges[i].Row(y, from, to); });
+  PaintNested(
+      target, wedges.back().Top, wedges.back().Bottom,
+      [&](size_t i, int64_t y, int64_t& from, int64_t& to) { return wedges[i].Row(y, from, to); },
+      [](int64_t y) { return y; });
 }
 
 }  // namespace
 
-void PaintGradientBands(TCanvas& canvas, int32_t x0, int32_t y0, int32_t width, int32_t height,
-                        TLMDGradientStyle style, const std::vector<TColor>& colors) {
-  if (!canvas.HandleAllocated() || colors.empty() || width <= 0 || height <= 0) return;
+std::vector<TRect> PaintGradientBands(TCanvas& canvas, int32_t x0, int32_t y0, int32_t width, int32_t height,
+                                      TLMDGradientStyle style, const std::vector<TColor>& colors) {
+  if (!canvas.HandleAllocated() || colors.empty() || width <= 0 || height <= 0) return {};
   TSurface& surface = *canvas.Surface();
   TRect clip = surface.Bounds();
   if (const std::optional<TRect> region = canvas.ClipRegion()) clip = region->Intersect(clip);
-  if (clip.IsEmpty()) return;
+  if (clip.IsEmpty()) return {};
 
-  TBandTarget target{surface, clip, {}};
+  const TPoint origin = canvas.Origin();
+  const TBandFrame frame{static_cast<int64_t>(x0) + origin.X, static_cast<int64_t>(y0) + origin.Y, width, height,
+                         static_cast<int32_t>(colors.size())};
+  const TRect frameRect{static_cast<int32_t>(std::clamp<int64_t>(frame.X0, clip.Left, clip.Right)),
+                        static_cast<int32_t>(std::clamp<int64_t>(frame.Y0, clip.Top, clip.Bottom)),
+                        static_cast<int32_t>(std::clamp<int64_t>(frame.Right(), clip.Left, clip.Right)),
+                        static_cast<int32_t>(std::clamp<int64_t>(frame.Bottom(), clip.Top, clip.Bottom))};
+  TBandTarget target{surface, clip, frameRect, {}, {}};
   target.Pixels.reserve(colors.size());
   for (const TColor color : colors) target.Pixels.push_back(SurfacePixel(surface, color));
-  const TBandFrame frame{static_cast<int64_t>(x0) + canvas.Origin().X, static_cast<int64_t>(y0) + canvas.Origin().Y,
-                         width, height, static_cast<int32_t>(colors.size())};
   switch (style) {
     case gstHorizontal: PaintColumns(target, frame); break;
     case gstVertical: PaintRows(target, frame); break;
@@ -221,4 +268,6 @@ void PaintGradientBands(TCanvas& canvas, int32_t x0, int32_t y0, int32_t width, 
     case gstTopRightDiagonal: PaintWedges(target, style, frame); break;
     default: PaintBoxes(target, style, frame); break;
   }
+  for (TRect& hole : target.Holes) hole = hole.Offset(-origin.X, -origin.Y);
+  return std::move(target.Holes);
 }

@@ -35,10 +35,6 @@ void DrawGradient(TCanvas& canvas, const TRect& rect, TLMDGradientStyle style, G
     offscreen.emplace();
     offscreen->SetHeight(h);
     offscreen->SetWidth(w);
-    // The bands may leave pixels of the rectangle uncovered (the bottom-right
-    // corner of a small ellipse, the bottom-left of a top-right wedge taller
-    // than wide): there the destination shows through, as when painting directly.
-    offscreen->Canvas().CopyRect(Rect(0, 0, w, h), canvas, Bounds(rect.Left, rect.Top, w, h));
     target = &offscreen->Canvas();
     origin = {0, 0};
   }
@@ -50,10 +46,15 @@ void DrawGradient(TCanvas& canvas, const TRect& rect, TLMDGradientStyle style, G
     for (TColor& color : bands) color |= kPaletteRelative;
   target->Brush().SetStyle(bsSolid);
   target->Pen().SetStyle(psClear);
-  PaintGradientBands(*target, origin.X, origin.Y, w, h, style, bands);
+  const std::vector<TRect> holes = PaintGradientBands(*target, origin.X, origin.Y, w, h, style, bands);
   // Stripes across run from the first colour to the last, every other style back to the first.
   target->Brush().SetColor(style == gstHorizontal ? bands.back() : bands.front());
 
   if (usePalette) RealizeOn(canvas, palette);
-  if (offscreen) offscreen->Draw(canvas, Bounds(rect.Left, rect.Top, w, h));
+  if (!offscreen) return;
+  // The bands may leave pixels of the rectangle uncovered (the bottom-right
+  // corner of a small ellipse, the bottom-left of a top-right wedge taller
+  // than wide): there the destination shows through, as when painting directly.
+  for (const TRect& hole : holes) offscreen->Canvas().CopyRect(hole, canvas, hole.Offset(rect.Left, rect.Top));
+  offscreen->Draw(canvas, Bounds(rect.Left, rect.Top, w, h));
 }
