@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "render/fill/GradientDraw.h"
-#include "support/PixelAssert.h"
+#include "FillTestSupport.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/IntMath.h"
 
@@ -52,7 +52,7 @@ std::vector<TColor> BandColors(int n) {
   return colors;
 }
 
-constexpr TColor kGround = 0x123456;
+using filltest::kGround;
 
 // The first pixel where two surfaces differ, or success.
 ::testing::AssertionResult SameSurface(const TSurface& got, const TSurface& want) {

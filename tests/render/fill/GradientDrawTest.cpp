@@ -4,25 +4,17 @@
 
 #include "pictures/Bitmap.h"
 #include "render/fill/GradientDraw.h"
-#include "support/PixelAssert.h"
+#include "FillTestSupport.h"
 
 namespace {
 
-constexpr TColor kGround = 0x123456;
+using filltest::kGround;
+using filltest::PaintedBounds;
 
 std::vector<TColor> Shades(int n) {
   std::vector<TColor> colors;
   for (int i = 0; i < n; ++i) colors.push_back(RGB(static_cast<uint8_t>(i), 0, static_cast<uint8_t>(255 - i)));
   return colors;
-}
-
-// The bounding box of the pixels that are not the ground colour.
-TRect PaintedBounds(const TSurface& surface) {
-  TRect box;
-  for (int y = 0; y < surface.Height(); ++y)
-    for (int x = 0; x < surface.Width(); ++x)
-      if ((surface.Pixel(x, y) | 0xFF000000u) != ColorToPixel(kGround)) box = box.Union(Rect(x, y, x + 1, y + 1));
-  return box;
 }
 
 TEST(GradientDraw, VerticalSixteenOnePixelRows) {
