@@ -133,15 +133,6 @@ TEST(PictureDraw, MaskedDrawingKeepsTheDestinationWhereTheMaskIsWhite) {
   EXPECT_EQ(canvas.CopyMode(), SRCCOPY);
 }
 
-TEST(PictureDraw, MaskedWithoutAMaskIsAPlainCopy) {
-  TBitmap picture;
-  Paint(picture, 8, 2, [](int x, int) { return x < 4 ? clBlack : clRed; });
-  TSurface surface = FilledSurface(8, 2, clBlue);
-  TCanvas canvas(&surface);
-  DrawPicture(canvas, Rect(0, 0, 8, 2), picture, 0, pdfMasked);
-  EXPECT_TRUE(PixelIs(surface, 0, 0, clBlack));
-}
-
 TEST(PictureDraw, BrushCopyReplacesTheBottomLeftColourByTheBrush) {
   TBitmap picture;
   Paint(picture, 6, 6, [](int x, int y) { return x == y ? clRed : clLime; });
