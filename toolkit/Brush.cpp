@@ -9,9 +9,10 @@ void TBrush::SetColor(TColor color) {
 }
 
 void TBrush::SetStyle(TBrushStyle style) {
-  if (style == style_) return;
+  // A style asks for a hatch or solid brush, not a pattern: choosing one
+  // drops the pattern even when the style itself stays.
+  if (style == style_ && pattern_.IsNull()) return;
   style_ = style;
-  // A style asks for a hatch or solid brush, not a pattern.
   pattern_ = TSurface();
   Changed();
 }

@@ -1,29 +1,21 @@
 // Filled figures and edges of TCanvas, reduced to runs of device pixels.
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 
 #include "toolkit/Canvas.h"
+#include "toolkit/FigureSpans.h"
 #include "toolkit/SpanPainter.h"
 
 namespace {
 
 // Runs of the pixels whose centres lie inside the ellipse inscribed in the
-// box (l, t, r, b) given in floating coordinates.
+// box (l, t, r, b).
 template <typename Emit>
 void EllipseRuns(int32_t l, int32_t t, int32_t r, int32_t b, Emit onRun) {
-  const double rx = (r - l) / 2.0;
-  const double ry = (b - t) / 2.0;
-  if (rx <= 0 || ry <= 0) return;
-  const double cx = l + rx;
-  const double cy = t + ry;
-  for (int32_t y = t; y < b; ++y) {
-    const double dy = (y + 0.5 - cy) / ry;
-    if (dy * dy >= 1) continue;
-    const double half = rx * std::sqrt(1 - dy * dy);
-    const auto x0 = static_cast<int32_t>(std::floor(cx - half - 0.5)) + 1;
-    const auto x1 = static_cast<int32_t>(std::ceil(cx + half - 0.5));
-    if (x0 < x1) onRun(y, x0, x1);
-  }
+  const TEllipseSpans ellipse(l, t, r, b);
+  int64_t x0 = 0, x1 = 0;
+  for (int32_t y = t; y < b; ++y)
+    if (ellipse.Row(y, x0, x1)) onRun(y, static_cast<int32_t>(x0), static_cast<int32_t>(x1));
 }
 
 // Runs of the pixels whose centres lie inside the polygon (even-odd rule).
@@ -43,12 +35,12 @@ void PolygonRuns(const std::vector<TPoint>& points, Emit onRun) {
       const TPoint& a = points[i];
       const TPoint& b = points[(i + 1) % points.size()];
       if ((a.Y <= yc) == (b.Y <= yc)) continue;
-      crossings.push_back(a.X + (yc - a.Y) * (b.X - a.X) / static_cast<double>(b.Y - a.Y));
+      crossings.push_back(EdgeCrossing(a.X, a.Y, b.X, b.Y, yc));
     }
     std::sort(crossings.begin(), crossings.end());
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-      const auto x0 = static_cast<int32_t>(std::ceil(crossings[i] - 0.5));
-      const auto x1 = static_cast<int32_t>(std::ceil(crossings[i + 1] - 0.5));
+      const auto x0 = static_cast<int32_t>(FirstPixelFrom(crossings[i]));
+      const auto x1 = static_cast<int32_t>(FirstPixelFrom(crossings[i + 1]));
       if (x0 < x1) onRun(y, x0, x1);
     }
   }
