@@ -116,6 +116,11 @@ class TCanvas {
   void SelectClipRect(const TRect& deviceRect);
   void RemoveClipRegion() { clip_.reset(); }
   std::optional<TRect> ClipRegion() const { return clip_; }
+  // The part of the surface the canvas may touch at all, below any clip
+  // region (device coordinates): a host limits a windowless control to the
+  // area it repaints. Selecting or removing a clip region leaves it alone.
+  void SetPaintLimit(std::optional<TRect> deviceRect) { limit_ = deviceRect; }
+  std::optional<TRect> PaintLimit() const { return limit_; }
 
   // Inert palettes: selecting returns the previous one.
   HPALETTE SelectPalette(HPALETTE palette, bool foreground);
@@ -196,6 +201,7 @@ class TCanvas {
   TColor bkColor_ = clWhite;
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
+  std::optional<TRect> limit_;
   HPALETTE palette_;
   // Text: faces and the renderer are made on first use and belong to this
   // canvas alone.
