@@ -30,10 +30,12 @@ TEST(ParseArguments, DefaultsAreTheLabelsAndThePanelsStart) {
   EXPECT_EQ(s.LightColor, clBtnHighlight);
   EXPECT_EQ(s.ShadowColor, clBtnShadow);
   EXPECT_EQ(s.Gradient, std::vector<TColor>({clBlue, clBlack}));
-  EXPECT_EQ(s.GradientStyleItem, 1);
+  EXPECT_EQ(s.GradientStyle, gstVertical);
+  EXPECT_EQ(s.Direction, toTopRight);
+  EXPECT_EQ(s.Tile, tmNone);
   EXPECT_EQ(s.ColorCount, 17);
   EXPECT_EQ(s.RimColor, clBtnFace);
-  EXPECT_EQ(s.FormatItem, 0);
+  EXPECT_EQ(s.Format, ofBmp);
   EXPECT_FALSE(s.Help);
 }
 
@@ -49,21 +51,21 @@ TEST(ParseArguments, EveryDefaultTheHelpShowsIsTheDefault) {
     EXPECT_EQ(s.FontName, defaults.FontName) << name;
     EXPECT_EQ(s.FontSize, defaults.FontSize) << name;
     EXPECT_EQ(s.FontColor, defaults.FontColor) << name;
-    EXPECT_EQ(s.FormatItem, defaults.FormatItem) << name;
-    EXPECT_EQ(s.StyleItem, defaults.StyleItem) << name;
+    EXPECT_EQ(s.Format, defaults.Format) << name;
+    EXPECT_EQ(s.Style, defaults.Style) << name;
     EXPECT_EQ(s.LightDepth, defaults.LightDepth) << name;
     EXPECT_EQ(s.ShadowDepth, defaults.ShadowDepth) << name;
     EXPECT_EQ(s.Angle, defaults.Angle) << name;
     EXPECT_EQ(s.Tracing, defaults.Tracing) << name;
     EXPECT_EQ(s.LightColor, defaults.LightColor) << name;
     EXPECT_EQ(s.ShadowColor, defaults.ShadowColor) << name;
-    EXPECT_EQ(s.DirectionItem, defaults.DirectionItem) << name;
-    EXPECT_EQ(s.FillItem, defaults.FillItem) << name;
+    EXPECT_EQ(s.Direction, defaults.Direction) << name;
+    EXPECT_EQ(s.Fill, defaults.Fill) << name;
     EXPECT_EQ(s.BrushColor, defaults.BrushColor) << name;
-    EXPECT_EQ(s.BrushStyleItem, defaults.BrushStyleItem) << name;
-    EXPECT_EQ(s.TileItem, defaults.TileItem) << name;
+    EXPECT_EQ(s.BrushStyle, defaults.BrushStyle) << name;
+    EXPECT_EQ(s.Tile, defaults.Tile) << name;
     EXPECT_EQ(s.Gradient, defaults.Gradient) << name;
-    EXPECT_EQ(s.GradientStyleItem, defaults.GradientStyleItem) << name;
+    EXPECT_EQ(s.GradientStyle, defaults.GradientStyle) << name;
     EXPECT_EQ(s.ColorCount, defaults.ColorCount) << name;
     EXPECT_EQ(s.RimColor, defaults.RimColor) << name;
     EXPECT_EQ(s.At, defaults.At) << name;
@@ -73,35 +75,64 @@ TEST(ParseArguments, EveryDefaultTheHelpShowsIsTheDefault) {
 struct ChoiceCase {
   const char* Option;
   const char* Value;
-  uint8_t TRenderSettings::*Field;
-  uint8_t Item;
+  int (*Field)(const TRenderSettings&);
+  int Expected;
 };
 
 class ParseChoice : public ::testing::TestWithParam<ChoiceCase> {};
 
-TEST_P(ParseChoice, TokensAndPanelNamesGiveTheItem) {
+TEST_P(ParseChoice, TokensAndPanelNamesGiveTheLabelsValue) {
   const ChoiceCase& c = GetParam();
-  EXPECT_EQ(Parse({c.Option, QString::fromUtf8(c.Value)}).*c.Field, c.Item);
+  EXPECT_EQ(c.Field(Parse({c.Option, QString::fromUtf8(c.Value)})), c.Expected) << c.Option << " " << c.Value;
 }
 
+int StyleOf(const TRenderSettings& s) { return s.Style; }
+int DirectionOf(const TRenderSettings& s) { return s.Direction; }
+int FillOf(const TRenderSettings& s) { return s.Fill; }
+int BrushStyleOf(const TRenderSettings& s) { return s.BrushStyle; }
+int TileOf(const TRenderSettings& s) { return s.Tile; }
+int GradientStyleOf(const TRenderSettings& s) { return s.GradientStyle; }
+int FormatOf(const TRenderSettings& s) { return s.Format; }
+
+// The panel's tables: each item's text and the value it gives the label.
 INSTANTIATE_TEST_SUITE_P(
     Lists, ParseChoice,
-    ::testing::Values(ChoiceCase{"--style", "ExtrudeEnh", &TRenderSettings::StyleItem, 2},
-                      ChoiceCase{"--style", "sunkenshadow", &TRenderSettings::StyleItem, 10},
-                      ChoiceCase{"--direction", "bottom-left", &TRenderSettings::DirectionItem, 3},
-                      ChoiceCase{"--direction", "Низ-право", &TRenderSettings::DirectionItem, 2},
-                      ChoiceCase{"--fill", "gradient", &TRenderSettings::FillItem, 3},
-                      ChoiceCase{"--fill", "Заливка", &TRenderSettings::FillItem, 1},
-                      ChoiceCase{"--brush-style", "bdiagonal", &TRenderSettings::BrushStyleItem, 3},
-                      ChoiceCase{"--brush-style", "Клетка диаг", &TRenderSettings::BrushStyleItem, 6},
-                      ChoiceCase{"--brush-style", "Прозрачная", &TRenderSettings::BrushStyleItem, 7},
-                      ChoiceCase{"--tile", "Черепица", &TRenderSettings::TileItem, 3},
-                      ChoiceCase{"--tile", "center", &TRenderSettings::TileItem, 1},
-                      ChoiceCase{"--gradient-style", "Горизонт", &TRenderSettings::GradientStyleItem, 0},
-                      ChoiceCase{"--gradient-style", "Диаг-6", &TRenderSettings::GradientStyleItem, 9},
-                      ChoiceCase{"--gradient-style", "top-left-diagonal", &TRenderSettings::GradientStyleItem, 7},
-                      ChoiceCase{"--gradient-style", "elliptic", &TRenderSettings::GradientStyleItem, 3},
-                      ChoiceCase{"--format", "jpg", &TRenderSettings::FormatItem, 1}));
+    ::testing::Values(ChoiceCase{"--style", "None", StyleOf, tdNone}, ChoiceCase{"--style", "Extrude", StyleOf, tdExtrude},
+                      ChoiceCase{"--style", "ExtrudeEnh", StyleOf, tdExtrudeEnh},
+                      ChoiceCase{"--style", "Outline", StyleOf, tdOutline},
+                      ChoiceCase{"--style", "ColorRaised", StyleOf, tdPColorRaised},
+                      ChoiceCase{"--style", "ColorSunken", StyleOf, tdPColorSunken},
+                      ChoiceCase{"--style", "Raised", StyleOf, tdRaised},
+                      ChoiceCase{"--style", "RaisedShadow", StyleOf, tdRaisedShadow},
+                      ChoiceCase{"--style", "Shadow", StyleOf, tdShadow}, ChoiceCase{"--style", "Sunken", StyleOf, tdSunken},
+                      ChoiceCase{"--style", "sunkenshadow", StyleOf, tdSunkenShadow},
+                      ChoiceCase{"--direction", "Верх-право", DirectionOf, toTopRight},
+                      ChoiceCase{"--direction", "top-left", DirectionOf, toTopLeft},
+                      ChoiceCase{"--direction", "Низ-право", DirectionOf, toBottomRight},
+                      ChoiceCase{"--direction", "bottom-left", DirectionOf, toBottomLeft},
+                      ChoiceCase{"--fill", "Нет", FillOf, sfNone}, ChoiceCase{"--fill", "Заливка", FillOf, sfBrush},
+                      ChoiceCase{"--fill", "picture", FillOf, sfBitmap}, ChoiceCase{"--fill", "Градиент", FillOf, sfGradient},
+                      ChoiceCase{"--brush-style", "Сплошная", BrushStyleOf, bsSolid},
+                      ChoiceCase{"--brush-style", "horizontal", BrushStyleOf, bsHorizontal},
+                      ChoiceCase{"--brush-style", "Вертикальная", BrushStyleOf, bsVertical},
+                      ChoiceCase{"--brush-style", "Диагональная1", BrushStyleOf, bsBDiagonal},
+                      ChoiceCase{"--brush-style", "fdiagonal", BrushStyleOf, bsFDiagonal},
+                      ChoiceCase{"--brush-style", "Клетка", BrushStyleOf, bsCross},
+                      ChoiceCase{"--brush-style", "Клетка диаг", BrushStyleOf, bsDiagCross},
+                      ChoiceCase{"--brush-style", "clear", BrushStyleOf, bsClear},
+                      ChoiceCase{"--tile", "Оригинал", TileOf, tmNone}, ChoiceCase{"--tile", "center", TileOf, tmCenter},
+                      ChoiceCase{"--tile", "Растянуть", TileOf, tmStretch}, ChoiceCase{"--tile", "Черепица", TileOf, tmTile},
+                      ChoiceCase{"--gradient-style", "Горизонт", GradientStyleOf, gstHorizontal},
+                      ChoiceCase{"--gradient-style", "vertical", GradientStyleOf, gstVertical},
+                      ChoiceCase{"--gradient-style", "Квадрат", GradientStyleOf, gstSquare},
+                      ChoiceCase{"--gradient-style", "elliptic", GradientStyleOf, gstElliptic},
+                      ChoiceCase{"--gradient-style", "Диаг-1", GradientStyleOf, gstBottomLeft},
+                      ChoiceCase{"--gradient-style", "bottom-right", GradientStyleOf, gstBottomRight},
+                      ChoiceCase{"--gradient-style", "Диаг-3", GradientStyleOf, gstTopLeft},
+                      ChoiceCase{"--gradient-style", "top-left-diagonal", GradientStyleOf, gstTopLeftDiagonal},
+                      ChoiceCase{"--gradient-style", "Диаг-5", GradientStyleOf, gstTopRight},
+                      ChoiceCase{"--gradient-style", "Диаг-6", GradientStyleOf, gstTopRightDiagonal},
+                      ChoiceCase{"--format", "jpg", FormatOf, ofJpeg}, ChoiceCase{"--format", "BMP", FormatOf, ofBmp}));
 
 TEST(ParseArguments, NumbersAtTheEdgesOfTheirRanges) {
   EXPECT_EQ(Parse({"--size", "0"}).FontSize, 0);
@@ -141,8 +172,8 @@ TEST(ParseArguments, FlagsLaterValuesAndOptionsBeforeTheBackground) {
 }
 
 TEST(ParseArguments, OutputChoices) {
-  EXPECT_EQ(Parse({"--out", "a/b.JPEG"}).FormatItem, 1);
-  EXPECT_EQ(Parse({"--out", "b.bmp", "--format", "bmp"}).FormatItem, 0);
+  EXPECT_EQ(Parse({"--out", "a/b.JPEG"}).Format, ofJpeg);
+  EXPECT_EQ(Parse({"--out", "b.bmp", "--format", "bmp"}).Format, ofBmp);
   EXPECT_EQ(Parse({"--out-dir", "/tmp", "--format", "jpg"}).OutDir, "/tmp");
   EXPECT_TRUE(ParseArguments({"--help"}).Help);
 }

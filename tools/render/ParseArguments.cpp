@@ -48,8 +48,9 @@ uint8_t ReadChoice(const TRenderOption& option, const QString& text) {
   const TChoiceList& list = *option.Choices;
   for (uint8_t i = 0; i < list.Count; ++i) {
     const TChoice& choice = list.Items[i];
-    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0) return i;
-    if (choice.PanelName && text.compare(QString::fromUtf8(choice.PanelName), Qt::CaseInsensitive) == 0) return i;
+    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0) return choice.Value;
+    if (choice.PanelName && text.compare(QString::fromUtf8(choice.PanelName), Qt::CaseInsensitive) == 0)
+      return choice.Value;
   }
   QStringList accepted;
   for (uint8_t i = 0; i < list.Count; ++i) accepted << ChoiceText(list.Items[i]);
@@ -97,7 +98,7 @@ TOptionValue ReadValue(const TRenderOption& option, const QString& text) {
       value.Colors = ReadColorList(text);
       break;
     case okChoice:
-      value.Item = ReadChoice(option, text);
+      value.Choice = ReadChoice(option, text);
       break;
     case okPoint:
       value.Point = ReadPoint(option, text);
@@ -106,11 +107,11 @@ TOptionValue ReadValue(const TRenderOption& option, const QString& text) {
   return value;
 }
 
-// The item of FormatChoices that an --out file's extension asks for.
-uint8_t FormatOfFile(const QString& file) {
+// The format an --out file's extension asks for.
+TOutputFormat FormatOfFile(const QString& file) {
   const QString extension = QFileInfo(file).suffix().toLower();
-  if (extension == QLatin1String("bmp")) return 0;
-  if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return 1;
+  if (extension == QLatin1String("bmp")) return ofBmp;
+  if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return ofJpeg;
   throw EUsageError(QStringLiteral("--out: '%1' does not end in .bmp, .jpg or .jpeg").arg(file));
 }
 
@@ -121,11 +122,11 @@ void CheckWhole(TRenderSettings& settings, const QSet<QString>& given) {
   if (!given.contains(QStringLiteral("--out"))) return;
   if (given.contains(QStringLiteral("--out-dir")))
     throw EUsageError(QStringLiteral("--out and --out-dir cannot be given together"));
-  const uint8_t format = FormatOfFile(settings.OutFile);
-  if (given.contains(QStringLiteral("--format")) && format != settings.FormatItem)
+  const TOutputFormat format = FormatOfFile(settings.OutFile);
+  if (given.contains(QStringLiteral("--format")) && format != settings.Format)
     throw EUsageError(QStringLiteral("--format %1 does not match --out '%2'")
-                          .arg(QString::fromLatin1(FormatChoices.Items[settings.FormatItem].Token), settings.OutFile));
-  settings.FormatItem = format;
+                          .arg(QString::fromLatin1(FormatChoices.Items[settings.Format].Token), settings.OutFile));
+  settings.Format = format;
 }
 
 }  // namespace

@@ -15,5 +15,5 @@ class EUsageError : public Exception {
 // from the defaults; a later option overrides an earlier one. A number or
 // colour that cannot be read fails with EConvertError ("'%s' is not a valid
 // integer value"), anything else that is wrong with EUsageError. With --out,
-// FormatItem becomes the format of the file's extension.
+// Format becomes the format of the file's extension.
 TRenderSettings ParseArguments(const QStringList& arguments);

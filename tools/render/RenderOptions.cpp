@@ -4,30 +4,30 @@
 
 namespace {
 
-constexpr TChoice kFormats[] = {{"bmp", nullptr}, {"jpg", nullptr}};
+constexpr TChoice kFormats[] = {{"bmp", nullptr, ofBmp}, {"jpg", nullptr, ofJpeg}};
 
 constexpr TChoice kStyles[] = {
-    {"None", nullptr},   {"Extrude", nullptr},      {"ExtrudeEnh", nullptr}, {"Outline", nullptr},
-    {"ColorRaised", nullptr}, {"ColorSunken", nullptr}, {"Raised", nullptr},  {"RaisedShadow", nullptr},
-    {"Shadow", nullptr}, {"Sunken", nullptr},       {"SunkenShadow", nullptr}};
+    {"None", nullptr, tdNone},   {"Extrude", nullptr, tdExtrude},      {"ExtrudeEnh", nullptr, tdExtrudeEnh}, {"Outline", nullptr, tdOutline},
+    {"ColorRaised", nullptr, tdPColorRaised}, {"ColorSunken", nullptr, tdPColorSunken}, {"Raised", nullptr, tdRaised},  {"RaisedShadow", nullptr, tdRaisedShadow},
+    {"Shadow", nullptr, tdShadow}, {"Sunken", nullptr, tdSunken},       {"SunkenShadow", nullptr, tdSunkenShadow}};
 
 constexpr TChoice kDirections[] = {
-    {"top-right", "Верх-право"}, {"top-left", "Верх-лево"}, {"bottom-right", "Низ-право"}, {"bottom-left", "Низ-лево"}};
+    {"top-right", "Верх-право", toTopRight}, {"top-left", "Верх-лево", toTopLeft}, {"bottom-right", "Низ-право", toBottomRight}, {"bottom-left", "Низ-лево", toBottomLeft}};
 
-constexpr TChoice kFills[] = {{"none", "Нет"}, {"brush", "Заливка"}, {"picture", "Картинка"}, {"gradient", "Градиент"}};
+constexpr TChoice kFills[] = {{"none", "Нет", sfNone}, {"brush", "Заливка", sfBrush}, {"picture", "Картинка", sfBitmap}, {"gradient", "Градиент", sfGradient}};
 
 constexpr TChoice kBrushStyles[] = {
-    {"solid", "Сплошная"},      {"horizontal", "Горизонтальная"}, {"vertical", "Вертикальная"},
-    {"bdiagonal", "Диагональная1"}, {"fdiagonal", "Диагональная2"},  {"cross", "Клетка"},
-    {"diagcross", "Клетка диаг"}, {"clear", "Прозрачная"}};
+    {"solid", "Сплошная", bsSolid},      {"horizontal", "Горизонтальная", bsHorizontal}, {"vertical", "Вертикальная", bsVertical},
+    {"bdiagonal", "Диагональная1", bsBDiagonal}, {"fdiagonal", "Диагональная2", bsFDiagonal},  {"cross", "Клетка", bsCross},
+    {"diagcross", "Клетка диаг", bsDiagCross}, {"clear", "Прозрачная", bsClear}};
 
-constexpr TChoice kTiles[] = {{"original", "Оригинал"}, {"center", "Центр"}, {"stretch", "Растянуть"}, {"tile", "Черепица"}};
+constexpr TChoice kTiles[] = {{"original", "Оригинал", tmNone}, {"center", "Центр", tmCenter}, {"stretch", "Растянуть", tmStretch}, {"tile", "Черепица", tmTile}};
 
 constexpr TChoice kGradientStyles[] = {
-    {"horizontal", "Горизонт"},       {"vertical", "Вертикаль"},         {"square", "Квадрат"},
-    {"elliptic", "Круг"},             {"bottom-left", "Диаг-1"},         {"bottom-right", "Диаг-2"},
-    {"top-left", "Диаг-3"},           {"top-left-diagonal", "Диаг-4"},   {"top-right", "Диаг-5"},
-    {"top-right-diagonal", "Диаг-6"}};
+    {"horizontal", "Горизонт", gstHorizontal},       {"vertical", "Вертикаль", gstVertical},         {"square", "Квадрат", gstSquare},
+    {"elliptic", "Круг", gstElliptic},             {"bottom-left", "Диаг-1", gstBottomLeft},         {"bottom-right", "Диаг-2", gstBottomRight},
+    {"top-left", "Диаг-3", gstTopLeft},           {"top-left-diagonal", "Диаг-4", gstTopLeftDiagonal},   {"top-right", "Диаг-5", gstTopRight},
+    {"top-right-diagonal", "Диаг-6", gstTopRightDiagonal}};
 
 template <size_t N>
 constexpr TChoiceList List(const TChoice (&items)[N]) {
@@ -62,7 +62,7 @@ const std::vector<TRenderOption>& RenderOptions() {
        "write n.bmp or n.jpg with the lowest free n in DIR instead of the background's folder",
        [](S& s, const V& v) { s.OutDir = v.Text; }},
       {"--format", "FORMAT", okChoice, 0, 0, &FormatChoices, "bmp", "format of the numbered file",
-       [](S& s, const V& v) { s.FormatItem = v.Item; }},
+       [](S& s, const V& v) { s.Format = TOutputFormat(v.Choice); }},
       {"--text", "TEXT", okCaption, 0, 0, nullptr, "Текстъ!",
        "the caption; the two characters \\n make a line break, \\\\ a backslash",
        [](S& s, const V& v) { s.Text = v.Text; }},
@@ -78,7 +78,7 @@ const std::vector<TRenderOption>& RenderOptions() {
       {"--frame", nullptr, okFlag, 0, 0, nullptr, nullptr, "an etched frame round the label (Рамка)",
        [](S& s, const V&) { s.Frame = true; }},
       {"--style", "STYLE", okChoice, 0, 0, &StyleChoices, "None", "3D effect",
-       [](S& s, const V& v) { s.StyleItem = v.Item; }},
+       [](S& s, const V& v) { s.Style = TLMDThreeDStyle(v.Choice); }},
       {"--light-depth", "N", okInteger, 0, 100, nullptr, "1", "depth of the light pass",
        [](S& s, const V& v) { s.LightDepth = v.Number; }},
       {"--shadow-depth", "N", okInteger, 0, 100, nullptr, "1", "depth of the shadow pass",
@@ -92,21 +92,21 @@ const std::vector<TRenderOption>& RenderOptions() {
       {"--shadow-color", "COLOR", okColor, 0, 0, nullptr, "clBtnShadow", "colour of the shadow pass",
        [](S& s, const V& v) { s.ShadowColor = v.Number; }},
       {"--direction", "DIRECTION", okChoice, 0, 0, &DirectionChoices, "top-right",
-       "direction of Extrude and ExtrudeEnh", [](S& s, const V& v) { s.DirectionItem = v.Item; }},
+       "direction of Extrude and ExtrudeEnh", [](S& s, const V& v) { s.Direction = TLMDThreeDOrientation(v.Choice); }},
       {"--fill", "FILL", okChoice, 0, 0, &FillChoices, "none", "what fills the letter faces",
-       [](S& s, const V& v) { s.FillItem = v.Item; }},
+       [](S& s, const V& v) { s.Fill = TLMDFillStyle(v.Choice); }},
       {"--brush-color", "COLOR", okColor, 0, 0, nullptr, "clWhite", "colour of the brush fill",
        [](S& s, const V& v) { s.BrushColor = v.Number; }},
       {"--brush-style", "HATCH", okChoice, 0, 0, &BrushStyleChoices, "solid", "hatch of the brush fill",
-       [](S& s, const V& v) { s.BrushStyleItem = v.Item; }},
+       [](S& s, const V& v) { s.BrushStyle = TBrushStyle(v.Choice); }},
       {"--picture", "FILE", okText, 0, 0, nullptr, nullptr, "BMP file of the picture fill, read as BMP whatever its name",
        [](S& s, const V& v) { s.Picture = v.Text; }},
       {"--tile", "PLACEMENT", okChoice, 0, 0, &TileChoices, "original", "placement of the picture fill",
-       [](S& s, const V& v) { s.TileItem = v.Item; }},
+       [](S& s, const V& v) { s.Tile = TLMDTileMode(v.Choice); }},
       {"--gradient", "COLORS", okColorList, 0, 0, nullptr, "clBlue,clBlack", "colours of the gradient fill, by commas",
        [](S& s, const V& v) { s.Gradient = v.Colors; }},
       {"--gradient-style", "GEOMETRY", okChoice, 0, 0, &GradientStyleChoices, "vertical", "geometry of the gradient fill",
-       [](S& s, const V& v) { s.GradientStyleItem = v.Item; }},
+       [](S& s, const V& v) { s.GradientStyle = TLMDGradientStyle(v.Choice); }},
       {"--color-count", "N", okInteger, 0, 100, nullptr, "17", "colour budget of the gradient fill",
        [](S& s, const V& v) { s.ColorCount = v.Number; }},
       {"--rim-color", "COLOR", okColor, 0, 0, nullptr, "clBtnFace", "colour round filled letters (Край заливки)",

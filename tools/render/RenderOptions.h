@@ -5,15 +5,16 @@
 
 #include "tools/render/RenderSettings.h"
 
-// One entry of a list option: the English token and, where the control
-// panel's list shows another text, that item's name there.
+// One entry of a list option: the English token, the name of the control
+// panel's item where the panel shows another text, and the value it gives
+// the label (an enumeration value of the label's property).
 struct TChoice {
   const char* Token;
   const char* PanelName;  // nullptr when the panel shows the token itself
+  uint8_t Value;
 };
 
-// A list option's values, in the panel's order: the settings keep the item
-// number in this list.
+// A list option's values, in the panel's order.
 struct TChoiceList {
   const TChoice* Items;
   uint8_t Count;
@@ -42,7 +43,7 @@ enum TOptionKind : uint8_t {
 struct TOptionValue {
   QString Text;
   int32_t Number = 0;
-  uint8_t Item = 0;
+  uint8_t Choice = 0;  // the chosen entry's Value
   std::vector<TColor> Colors;
   TPoint Point;
 };

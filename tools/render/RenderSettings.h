@@ -3,20 +3,25 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/caption/LMD3DCaption.h"
+#include "render/fill/LMDGradient.h"
+#include "render/fill/LMDShapeFill.h"
+#include "toolkit/Brush.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
 
+enum TOutputFormat : uint8_t { ofBmp, ofJpeg };
+
 // Everything one run of vellumo-render is asked to do, as read from the
-// command line. List choices are item numbers of the control panel's lists
-// (see RenderOptions.h); the defaults are the composition window's label
-// and the panel's start values.
+// command line, in the label's own terms. The defaults are the composition
+// window's label and the control panel's start values.
 struct TRenderSettings {
   bool Help = false;
 
   QString Background;
   // Where to write: the lowest free n.bmp / n.jpg in OutDir (the background's
   // folder when empty), or exactly OutFile when it is given.
-  uint8_t FormatItem = 0;
+  TOutputFormat Format = ofBmp;
   QString OutDir;
   QString OutFile;
 
@@ -29,22 +34,22 @@ struct TRenderSettings {
   bool Underline = false;
   bool Frame = false;
 
-  uint8_t StyleItem = 0;
+  TLMDThreeDStyle Style = tdNone;
   int32_t LightDepth = 1;
   int32_t ShadowDepth = 1;
   int32_t Angle = 0;
   int32_t Tracing = 0;
   TColor LightColor = clBtnHighlight;
   TColor ShadowColor = clBtnShadow;
-  uint8_t DirectionItem = 0;
+  TLMDThreeDOrientation Direction = toTopRight;
 
-  uint8_t FillItem = 0;
+  TLMDFillStyle Fill = sfNone;
   TColor BrushColor = clWhite;
-  uint8_t BrushStyleItem = 0;
+  TBrushStyle BrushStyle = bsSolid;
   QString Picture;
-  uint8_t TileItem = 0;
+  TLMDTileMode Tile = tmNone;
   std::vector<TColor> Gradient{clBlue, clBlack};
-  uint8_t GradientStyleItem = 1;
+  TLMDGradientStyle GradientStyle = gstVertical;
   int32_t ColorCount = 17;
   TColor RimColor = clBtnFace;
 

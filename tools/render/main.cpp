@@ -1,13 +1,23 @@
-// vellumo-render BACKGROUND [options]: see --help.
+// vellumo-render BACKGROUND [options]: puts a caption on a picture and
+// writes the composition; see --help.
 #include <QGuiApplication>
 #include <cstdio>
+#include <new>
 
+#include "pictures/JpegStartup.h"
 #include "tools/render/HelpText.h"
 #include "tools/render/ParseArguments.h"
+#include "tools/render/RenderJob.h"
 
 namespace {
 
 void Print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+// Standard error carries the system's messages only: Qt's own warnings
+// (a missing runtime folder, say) are no business of the user's.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) Print(stderr, message + QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -20,9 +30,24 @@ int main(int argc, char** argv) {
       Print(stdout, RenderHelpText());
       return 0;
     }
+    // Fonts need a GUI application; the tool never shows a window.
+    qInstallMessageHandler(QuietQt);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    StartJpegSupport();
+    const TRenderResult result = RenderComposition(settings);
+    const TRect& label = result.Label;
+    Print(stdout, QStringLiteral("wrote %1\nlabel %2,%3 %4x%5\n")
+                      .arg(result.Path)
+                      .arg(label.Left)
+                      .arg(label.Top)
+                      .arg(label.Width())
+                      .arg(label.Height()));
     return 0;
   } catch (const Exception& error) {
     Print(stderr, error.Message() + QLatin1Char('\n'));
-    return 2;
+  } catch (const std::bad_alloc&) {
+    Print(stderr, QStringLiteral("Out of memory\n"));
   }
+  return 2;
 }

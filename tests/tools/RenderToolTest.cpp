@@ -1,0 +1,210 @@
+// vellumo-render as a user runs it: the built program in a folder of its own.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "support/PixelAssert.h"
+
+namespace {
+
+struct TRun {
+  int Status = -1;
+  QString Out;
+  QString Err;
+};
+
+class RenderTool : public ::testing::Test {
+ protected:
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+
+  TRun Run(const QStringList& arguments) const {
+    QProcess process;
+    process.setWorkingDirectory(dir_.path());
+    process.start(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+  }
+
+  // A background of one colour, written by Qt's own writer so that the tool
+  // reads a file it did not make.
+  void Background(const QString& name, int width, int height, QRgb color = qRgb(30, 120, 60)) const {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    ASSERT_TRUE(image.save(Path(name)));
+  }
+  void Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name); }
+  QImage Read(const QString& name) const { return QImage(Path(name)).convertToFormat(QImage::Format_RGB32); }
+  QByteArray Bytes(const QString& name) const {
+    QFile file(Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  // The label rectangle the tool printed as its second line.
+  static QRect LabelOf(const TRun& run) {
+    static const QRegularExpression line(QStringLiteral("^label (-?\\d+),(-?\\d+) (\\d+)x(\\d+)$"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = line.match(run.Out);
+    if (!m.hasMatch()) return {};
+    return QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(RenderTool, HelpListsTheOptions) {
+  const TRun run = Run({"--help"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_TRUE(run.Out.startsWith("Usage: vellumo-render BACKGROUND [options]"));
+  EXPECT_TRUE(run.Out.contains(QStringLiteral("--gradient-style GEOMETRY")));
+  EXPECT_TRUE(run.Err.isEmpty());
+}
+
+TEST_F(RenderTool, NumbersFillTheGapsThenGoOn) {
+  Background("bg.bmp", 40, 30);
+  Write("1.bmp", "one");
+  Write("3.bmp", "three");
+  const TRun first = Run({"bg.bmp"});
+  ASSERT_EQ(first.Status, 0) << first.Err.toStdString();
+  EXPECT_TRUE(first.Out.startsWith("wrote ./2.bmp\nlabel 0,0 ")) << first.Out.toStdString();
+  EXPECT_TRUE(first.Err.isEmpty()) << first.Err.toStdString();
+  const TRun second = Run({Path("bg.bmp")});
+  ASSERT_EQ(second.Status, 0) << second.Err.toStdString();
+  EXPECT_TRUE(second.Out.startsWith("wrote " + Path("4.bmp") + "\n")) << second.Out.toStdString();
+  EXPECT_EQ(Bytes("1.bmp"), "one");
+  EXPECT_EQ(Bytes("3.bmp"), "three");
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp", "3.bmp", "4.bmp", "bg.bmp"}));
+}
+
+TEST_F(RenderTool, BmpAndJpegAreNumberedApart) {
+  Background("bg.jpg", 40, 30);
+  Write("1.jpg", "a");
+  Write("2.jpg", "b");
+  EXPECT_TRUE(Run({"bg.jpg", "--format", "jpg"}).Out.startsWith("wrote ./3.jpg\n"));
+  EXPECT_TRUE(Run({"bg.jpg"}).Out.startsWith("wrote ./1.bmp\n"));
+  EXPECT_TRUE(Run({"bg.jpg", "--format", "jpg", "--out-dir", Path("")}).Out.startsWith("wrote " + Path("4.jpg")));
+  EXPECT_TRUE(Bytes("3.jpg").startsWith("\xFF\xD8\xFF"));
+  EXPECT_TRUE(Bytes("1.bmp").startsWith("BM"));
+}
+
+// A capture is written at 32 bits per pixel: 54 + 4 × w × h bytes.
+TEST_F(RenderTool, TheOutputHasTheBackgroundsSizeWhateverTheLabel) {
+  Background("bg.bmp", 47, 33);
+  for (const QStringList& options : {QStringList{"--size", "72", "--text", "A long caption"},
+                                     QStringList{"--at", "-500,-500"}, QStringList{"--at", "40,30", "--frame"}}) {
+    const TRun run = Run(QStringList{"bg.bmp", "--out", "out.bmp"} + options);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(Bytes("out.bmp").size(), 54 + 4 * 47 * 33) << options.join(' ').toStdString();
+    EXPECT_EQ(Read("out.bmp").size(), QSize(47, 33));
+  }
+  const TRun jpeg = Run({"bg.bmp", "--out", "out.jpeg", "--size", "72"});
+  ASSERT_EQ(jpeg.Status, 0) << jpeg.Err.toStdString();
+  EXPECT_EQ(jpeg.Out.section('\n', 0, 0), "wrote out.jpeg");
+  EXPECT_EQ(Read("out.jpeg").size(), QSize(47, 33));
+}
+
+// The caption lies inside the rectangle the tool reports, and the rest of
+// the picture is the background.
+TEST_F(RenderTool, TheReportedRectangleHoldsTheCaption) {
+  const QRgb ground = qRgb(30, 120, 60);
+  Background("bg.bmp", 200, 80, ground);
+  const TRun run = Run({"bg.bmp", "--out", "out.bmp", "--text", "Hi", "--size", "24", "--at", "20,10"});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const QRect label = LabelOf(run);
+  ASSERT_EQ(label.topLeft(), QPoint(20, 10)) << run.Out.toStdString();
+  const QImage out = Read("out.bmp");
+  int changed = 0;
+  for (int y = 0; y < out.height(); ++y)
+    for (int x = 0; x < out.width(); ++x) {
+      if ((out.pixel(x, y) | 0xFF000000u) == ground) continue;
+      ++changed;
+      EXPECT_TRUE(label.contains(x, y)) << x << "," << y;
+    }
+  EXPECT_GT(changed, 50);
+}
+
+// Half outside, the label is cut at the picture's edge: what shows is
+// exactly the left part of the same label placed wholly inside.
+TEST_F(RenderTool, ALabelHalfOutsideIsCutAtTheEdge) {
+  Background("bg.bmp", 120, 60);
+  const QStringList caption{"--text", "WWWWWW", "--size", "20", "--style", "Shadow"};
+  const TRun inside = Run(QStringList{"bg.bmp", "--out", "in.bmp", "--at", "0,5"} + caption);
+  ASSERT_EQ(inside.Status, 0) << inside.Err.toStdString();
+  const int width = LabelOf(inside).width();
+  ASSERT_GT(width, 60);
+  const int left = 120 - width / 2;
+  const TRun cut = Run(QStringList{"bg.bmp", "--out", "cut.bmp", "--at", QStringLiteral("%1,5").arg(left)} + caption);
+  ASSERT_EQ(cut.Status, 0) << cut.Err.toStdString();
+  EXPECT_EQ(LabelOf(cut), QRect(left, 5, width, LabelOf(inside).height()));
+  const QImage in = Read("in.bmp");
+  const QImage out = Read("cut.bmp");
+  const QImage ground = Read("bg.bmp");
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < left; ++x) ASSERT_EQ(out.pixel(x, y), ground.pixel(x, y)) << x << "," << y;
+    for (int x = left; x < 120; ++x) ASSERT_EQ(out.pixel(x, y), in.pixel(x - left, y)) << x << "," << y;
+  }
+}
+
+TEST_F(RenderTool, OutReplacesExactlyThatFile) {
+  Background("bg.bmp", 20, 10);
+  Write("keep.jpg", "old");
+  const TRun run = Run({"bg.bmp", "--out", "keep.jpg"});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(Bytes("keep.jpg").startsWith("\xFF\xD8\xFF"));
+  EXPECT_EQ(Entries(), QStringList({"bg.bmp", "keep.jpg"}));
+}
+
+struct BadInput {
+  QStringList Arguments;
+  const char* Message;  // a regular expression; DIR stands for the test's folder
+};
+
+class RenderToolBadInput : public RenderTool, public ::testing::WithParamInterface<BadInput> {};
+
+TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
+  Background("bg.bmp", 20, 10);
+  Write("bg.png", "not a picture");
+  Write("broken.bmp", "XM not a bitmap at all");
+  Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
+  const QStringList before = Entries();
+  const TRun run = Run(GetParam().Arguments);
+  EXPECT_EQ(run.Status, 2);
+  const QString pattern = QString::fromUtf8(GetParam().Message).replace("DIR", QRegularExpression::escape(dir_.path()));
+  EXPECT_TRUE(QRegularExpression("^" + pattern + "\n$").match(run.Err).hasMatch())
+      << run.Err.toStdString() << " does not match " << pattern.toStdString();
+  EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
+  EXPECT_EQ(Entries(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, RenderToolBadInput,
+    ::testing::Values(
+        BadInput{{"missing.bmp"}, "Cannot open file missing\\.bmp"},
+        BadInput{{"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
+        BadInput{{"broken.bmp"}, "Bitmap image is not valid"},
+        BadInput{{"broken.jpg"}, "JPEG error #\\d+"},
+        BadInput{{"bg.bmp", "--out-dir", "nowhere"}, "Cannot create file nowhere/1\\.bmp"},
+        BadInput{{"bg.bmp", "--out-dir", "bg.bmp", "--format", "jpg"}, "Cannot create file bg\\.bmp/1\\.jpg"},
+        BadInput{{"bg.bmp", "--out", "nowhere/x.jpg"}, "Cannot create file nowhere/x\\.jpg"},
+        BadInput{{"bg.bmp", "--fill", "picture", "--picture", "none.bmp"}, "Cannot open file none\\.bmp"},
+        BadInput{{"bg.bmp", "--fill", "picture", "--picture", "broken.jpg"}, "Bitmap image is not valid"},
+        BadInput{{"bg.bmp", "--color", "reddish"}, "'reddish' is not a valid integer value"},
+        BadInput{{"bg.bmp", "--size", "1O"}, "'1O' is not a valid integer value"},
+        BadInput{{"bg.bmp", "--shadow-depth", "101"}, "--shadow-depth: 101 is outside 0 to 100"},
+        BadInput{{"bg.bmp", "--tile", "Мозаика"},
+                 "--tile: 'Мозаика' is not one of original \\(Оригинал\\), center \\(Центр\\), "
+                 "stretch \\(Растянуть\\), tile \\(Черепица\\)"},
+        BadInput{{"bg.bmp", "--shadow"}, "Unknown option --shadow \\(see --help\\)"},
+        BadInput{{}, "No background picture given \\(see --help\\)"}));
+
+}  // namespace

@@ -1,0 +1,50 @@
+#include "tools/render/RenderJob.h"
+
+#include <QFileInfo>
+
+#include "pictures/Bitmap.h"
+#include "pictures/Jpeg.h"
+#include "pictures/Picture.h"
+#include "render/Compose.h"
+#include "render/NumberedFile.h"
+#include "render/caption/LMDLabelFill.h"
+#include "toolkit/HeadlessHost.h"
+#include "tools/render/LabelSettings.h"
+
+namespace {
+
+// Writes the composition as a BMP file, or hands it to a JPEG picture with
+// the default settings, as the window's export does.
+QString Write(TBitmap& composition, const TRenderSettings& settings) {
+  TJPEGImage jpeg;
+  TGraphic* graphic = &composition;
+  if (settings.Format == ofJpeg) {
+    jpeg.Assign(composition);
+    graphic = &jpeg;
+  }
+  if (!settings.OutFile.isEmpty()) {
+    graphic->SaveToFile(settings.OutFile);
+    return settings.OutFile;
+  }
+  const QString folder = settings.OutDir.isEmpty() ? QFileInfo(settings.Background).path() : settings.OutDir;
+  const QString extension = settings.Format == ofJpeg ? QStringLiteral(".jpg") : QStringLiteral(".bmp");
+  return WriteNumberedFile(folder, extension, [&](QIODevice& device) { graphic->SaveToStream(device); });
+}
+
+}  // namespace
+
+TRenderResult RenderComposition(const TRenderSettings& settings) {
+  TPicture background;
+  background.LoadFromFile(settings.Background);
+  TBitmap picture;
+  if (!settings.Picture.isEmpty()) picture.LoadFromFile(settings.Picture);
+
+  THeadlessHost host(background.Width(), background.Height());
+  host.SetColor(clBtnFace);  // the composition window's colour, which the label follows
+  TLMDLabelFill label;
+  label.SetParent(&host);
+  ApplyLabelSettings(settings, picture, label);
+
+  const std::unique_ptr<TBitmap> composition = ComposeControls(*background.Graphic(), host);
+  return {Write(*composition, settings), label.BoundsRect()};
+}
