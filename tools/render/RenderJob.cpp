@@ -39,7 +39,9 @@ TRenderResult RenderComposition(const TRenderSettings& settings) {
   TBitmap picture;
   if (!settings.Picture.isEmpty()) picture.LoadFromFile(settings.Picture);
 
-  THeadlessHost host(background.Width(), background.Height());
+  // The composition is painted into a new picture, never through the
+  // host's back buffer, so the host needs none.
+  THeadlessHost host(0, 0);
   host.SetColor(clBtnFace);  // the composition window's colour, which the label follows
   TLMDLabelFill label;
   label.SetParent(&host);

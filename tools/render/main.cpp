@@ -30,9 +30,11 @@ int main(int argc, char** argv) {
       Print(stdout, RenderHelpText());
       return 0;
     }
-    // Fonts need a GUI application; the tool never shows a window.
+    // Fonts need a GUI application; the tool never shows a window, nor
+    // needs the X11 and GLX probing of the offscreen platform.
     qInstallMessageHandler(QuietQt);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
     QGuiApplication application(argc, argv);
     StartJpegSupport();
     const TRenderResult result = RenderComposition(settings);
