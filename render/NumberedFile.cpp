@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/StreamIO.h"
 #include "toolkit/Exceptions.h"
 
 namespace {
@@ -66,7 +67,7 @@ QString WriteNumberedFile(const QString& folder, const QString& extension,
   if (!file.open()) throw failure();
   GiveUsualPermissions(file);
   write(file);
-  if (!file.flush() || file.error() != QFileDevice::NoError) throw failure();
+  if (!file.flush() || file.error() != QFileDevice::NoError) throw EWriteError();
   file.close();
   for (;;) {
     const QString name = NumberedFileName(folder, LowestFreeNumber(folder, extension), extension);

@@ -21,8 +21,9 @@ int32_t LowestFreeNumber(const QString& folder, const QString& extension);
 // Writes a new numbered file: Write puts the whole content into a temporary
 // file in Folder, which then takes the lowest free name in one step, never in
 // place of an existing file: a file that appears under that name meanwhile
-// moves it on to the next free number. Returns the name used. A file that
-// cannot be written fails with "Cannot create file %s" for the name it would
-// have had; an error of Write passes through. Either way no file is left.
+// moves it on to the next free number. Returns the name used. A folder that
+// cannot be written to fails with "Cannot create file %s" for the name the
+// file would have had, a write that fails midway (a full disk) with "Stream
+// write error"; an error of Write passes through. Either way no file is left.
 QString WriteNumberedFile(const QString& folder, const QString& extension,
                           const std::function<void(QIODevice& device)>& write);

@@ -155,6 +155,25 @@ TEST_F(RenderTool, ALabelHalfOutsideIsCutAtTheEdge) {
   }
 }
 
+// "\n" in --text is a line break: two lines, each as high as one.
+TEST_F(RenderTool, ALineBreakInTheTextGivesTwoLines) {
+  Background("bg.bmp", 20, 10);
+  const QRect one = LabelOf(Run({"bg.bmp", "--out", "a.bmp", "--text", "Ag"}));
+  const QRect two = LabelOf(Run({"bg.bmp", "--out", "b.bmp", "--text", "Ag\\nAg"}));
+  ASSERT_GT(one.height(), 4);
+  EXPECT_EQ(two.width(), one.width());
+  EXPECT_EQ(two.height() - 2, 2 * (one.height() - 2));
+}
+
+// The command line is the tool's alone: Qt's own options (-platform takes
+// the next argument as a plugin name) are plain text here.
+TEST_F(RenderTool, QtOptionsInTheTextAreText) {
+  Background("bg.bmp", 20, 10);
+  const TRun run = Run({"bg.bmp", "--text", "-platform", "--out", "x.bmp"});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.startsWith("wrote x.bmp\n"));
+}
+
 TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   Background("bg.bmp", 20, 10);
   Write("keep.jpg", "old");
@@ -176,6 +195,7 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Write("bg.png", "not a picture");
   Write("broken.bmp", "XM not a bitmap at all");
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
+  QDir(dir_.path()).mkdir("folder.bmp");
   const QStringList before = Entries();
   const TRun run = Run(GetParam().Arguments);
   EXPECT_EQ(run.Status, 2);
@@ -196,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"bg.bmp", "--out-dir", "nowhere"}, "Cannot create file nowhere/1\\.bmp"},
         BadInput{{"bg.bmp", "--out-dir", "bg.bmp", "--format", "jpg"}, "Cannot create file bg\\.bmp/1\\.jpg"},
         BadInput{{"bg.bmp", "--out", "nowhere/x.jpg"}, "Cannot create file nowhere/x\\.jpg"},
+        BadInput{{"bg.bmp", "--out", "folder.bmp"}, "Cannot create file folder\\.bmp"},
         BadInput{{"bg.bmp", "--fill", "picture", "--picture", "none.bmp"}, "Cannot open file none\\.bmp"},
         BadInput{{"bg.bmp", "--fill", "picture", "--picture", "broken.jpg"}, "Bitmap image is not valid"},
         BadInput{{"bg.bmp", "--color", "reddish"}, "'reddish' is not a valid integer value"},

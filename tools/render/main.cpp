@@ -35,7 +35,11 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietQt);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
-    QGuiApplication application(argc, argv);
+    // Qt reads options of its own from the command line (-reverse,
+    // -platform, ...); a caption such as "-reverse" must stay a caption.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
     StartJpegSupport();
     const TRenderResult result = RenderComposition(settings);
     const TRect& label = result.Label;
