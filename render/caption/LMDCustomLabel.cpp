@@ -92,7 +92,7 @@ void TLMDBaseLabel::Loaded() {
 
 TLMDCustomLabel::TLMDCustomLabel(TTrueTypeTest trueTypeTest)
     : trueTypeTest_(trueTypeTest ? std::move(trueTypeTest)
-                                 : [](const TCanvas& canvas) { return canvas.IsTrueTypeFont(); }),
+                                 : [](TCanvas& canvas) { return IsTrueTypeFont(canvas); }),
       bevel_(std::make_unique<TLMDBevel>()),
       fontFX_(std::make_unique<TLMDFxCaption>()) {
   bevel_->OnChange = [this](TLMDObject* sender) { PropertyChanged(sender); };

@@ -24,7 +24,7 @@ uint32_t OptionDrawFlags(TLMDLabelOptions options);
 // Tells whether the font a canvas has is a scalable outline font. The label
 // takes it as a dependency, since no machine the tests run on has a face
 // that is not one.
-using TTrueTypeTest = std::function<bool(const TCanvas& canvas)>;
+using TTrueTypeTest = std::function<bool(TCanvas& canvas)>;
 
 // A windowless text control: its caption laid out by Alignment, MultiLine,
 // ShowAccelChar and Options, sizing itself to the text when AutoSize is on,
