@@ -42,10 +42,17 @@ QFont ResolveQFont(const TLogFont& logFont) {
   if (logFont.Height == 0) pixelSize = kDefaultCharHeight;
   QFont font = BaseFont(logFont, pixelSize);
   if (logFont.Height > 0) {
-    // A cell height: scale the character height so that ascent + descent
-    // comes out at Height.
+    // A cell height: the largest character height whose ascent + descent
+    // does not exceed it, searched from the proportional estimate.
     const int32_t cell = CellHeight(QRawFont::fromFont(font));
-    if (cell > 0) font.setPixelSize(std::max(MulDiv(logFont.Height, pixelSize, cell), 1));
+    if (cell > 0) pixelSize = std::max(MulDiv(logFont.Height, pixelSize, cell), 1);
+    auto cellAt = [&](int32_t size) {
+      font.setPixelSize(size);
+      return CellHeight(QRawFont::fromFont(font));
+    };
+    for (int step = 0; step < 3 && pixelSize > 1 && cellAt(pixelSize) > logFont.Height; ++step) --pixelSize;
+    for (int step = 0; step < 3 && cellAt(pixelSize + 1) <= logFont.Height; ++step) ++pixelSize;
+    font.setPixelSize(pixelSize);
   }
   if (logFont.Width > 0) {
     // A width asks for that average character width: stretch the face.

@@ -14,7 +14,8 @@
 // The Qt font a logical font record asks for: the face by name (fontconfig
 // substitutes missing faces), a pixel size from Height (negative: character
 // height; positive: cell height; 0: 8 points), the weight, italics and the
-// width, always with grey antialiasing and full hinting.
+// width, always with grey antialiasing and full hinting. The character set
+// plays no part: glyphs are chosen by code point.
 QFont ResolveQFont(const TLogFont& logFont);
 // True when the face Qt chooses for the record is a scalable outline font.
 bool IsOutlineFace(const TLogFont& logFont);

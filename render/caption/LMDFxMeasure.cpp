@@ -62,10 +62,6 @@ TRect AlignFxTextRect(TLMDAlignment alignment, const QString& text, TLMD3DCaptio
   return AlignRectInRect(alignment, r, container);
 }
 
-bool IsTrueTypeFont(const TCanvas& canvas) { return (canvas.GetTextMetrics().tmPitchAndFamily & TMPF_TRUETYPE) != 0; }
+bool IsTrueTypeFont(const TCanvas& canvas) { return canvas.IsTrueTypeFont(); }
 
-bool IsTrueTypeFont(const TFont& font) {
-  TCanvas measure;
-  measure.SetFont(font);
-  return IsTrueTypeFont(measure);
-}
+bool IsTrueTypeFont(const TFont& font) { return font.IsTrueType(); }

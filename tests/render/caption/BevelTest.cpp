@@ -20,8 +20,6 @@ std::unique_ptr<TBitmap> Ground(int w, int h, TColor color) {
   return bitmap;
 }
 
-}  // namespace
-
 TEST(Bevel, DefaultsHaveNoExtentAndDrawNothing) {
   TLMDBevel bevel;
   EXPECT_EQ(bevel.StyleInner(), bvNone);
@@ -372,3 +370,5 @@ TEST(BevelDraw, ShadowBevelCastsItsShadowInsideTheFrame) {
   EXPECT_TRUE(PixelIs(s, 2, 2, clRed));
   EXPECT_TRUE(PixelIs(s, 7, 7, clRed));
 }
+
+}  // namespace

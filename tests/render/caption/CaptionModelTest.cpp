@@ -23,8 +23,6 @@ class TOtherObject : public TLMDObject {
   QString ClassName() const override { return QStringLiteral("TOtherObject"); }
 };
 
-}  // namespace
-
 TEST(FxCaption, Defaults) {
   const TLMDFxCaption c;
   EXPECT_EQ(c.Style(), tdNone);
@@ -247,3 +245,5 @@ TEST(RotationDegrees, DeclaredRangeAsStoredNegativeAnglesWrap) {
   EXPECT_EQ(RotationDegrees(65176), 0);    // -360
   EXPECT_EQ(RotationDegrees(450), 90);
 }
+
+}  // namespace

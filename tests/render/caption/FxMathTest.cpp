@@ -2,6 +2,8 @@
 
 #include "render/caption/LMDFxMath.h"
 
+namespace {
+
 TEST(RotatedBoundsRect, ZeroLeavesTheRectangleWhereItIs) {
   TRect r{5, 6, 20, 30};
   RotatedBoundsRect(r, 0);
@@ -75,3 +77,5 @@ TEST(BlendColor, DegenerateFractions) {
   EXPECT_EQ(BlendColor(RGB(0, 0, 0), RGB(200, 200, 200), 2, 1), RGB(255, 255, 255));
   EXPECT_EQ(BlendColor(RGB(100, 100, 100), RGB(200, 200, 200), -2, 1), RGB(0, 0, 0));
 }
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <cmath>
 
 #include "FxTextSupport.h"
@@ -20,8 +21,6 @@ TSize Extent(const QString& text, int32_t extra = 0) {
   measure.SetTextCharacterExtra(extra);
   return measure.TextExtent(text);
 }
-
-}  // namespace
 
 TEST(CalcFxTextRect, NoCaptionMeasuresTheTextWithTheMargin) {
   TCanvas canvas;
@@ -203,10 +202,17 @@ TEST(AlignFxTextRect, WrapsOnePixelNarrowerThanTheContainer) {
   EXPECT_GE(both, 2 * one);
 }
 
-TEST(IsTrueTypeFont, OutlineFacesAre) {
+TEST(IsTrueTypeFont, OnlyOutlineFacesAre) {
   EXPECT_TRUE(IsTrueTypeFont(TestFont()));
-  EXPECT_TRUE(IsTrueTypeFont(MakeFont(QStringLiteral("DejaVu Sans"), -12, clBlack)));
+  EXPECT_TRUE(IsTrueTypeFont(MakeFont(QStringLiteral("Arial"), -12, clBlack)));
+  ASSERT_GE(QFontDatabase::addApplicationFont(VELLUMO_TEST_FILES "/VellumoBitmap.bdf"), 0);
+  const TFont bitmapFace = MakeFont(QStringLiteral("Vellumo Bitmap"), -13, clBlack);
+  EXPECT_FALSE(IsTrueTypeFont(bitmapFace));
   TCanvas canvas;
+  canvas.SetFont(bitmapFace);
+  EXPECT_FALSE(IsTrueTypeFont(canvas));
   canvas.SetFont(TestFont());
   EXPECT_TRUE(IsTrueTypeFont(canvas));
 }
+
+}  // namespace

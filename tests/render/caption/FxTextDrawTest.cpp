@@ -39,8 +39,6 @@ std::vector<TOutput> Outputs(const TRect& r, int32_t reduction, const std::vecto
   return outputs;
 }
 
-}  // namespace
-
 struct StyleCase {
   const char* name;
   TLMDThreeDStyle style;
@@ -312,7 +310,10 @@ INSTANTIATE_TEST_SUITE_P(
         DisabledCase{"ThreeDIsSunken", tdExtrude, ds3d, kDisabled, 2, {{2, 2, kLight}, {0, 0, clGrayText}}},
         DisabledCase{"AutoKeepsStyle", tdRaised, dsAuto, kDisabled, 2, {{0, 0, kLight}, {2, 2, clGrayText}}},
         DisabledCase{"AutoSunkenWhenAsked", tdRaised, dsAuto, kDisabled | FxDrawFlagBit(fxdSunkenWhenDisabled), 2,
-                     {{2, 2, kLight}, {0, 0, clGrayText}}}),
+                     {{2, 2, kLight}, {0, 0, clGrayText}}},
+        DisabledCase{"ColourFaceTurnsGrey", tdPColorSunken, dsStandard, kDisabled, 5,
+                     {{0, 0, kShadow}, {5, 5, kLight}, {3, 3, clGrayText}}},
+        DisabledCase{"NoFlagsIsDisabled", tdShadow, dsAuto, 0, 3, {{3, 3, kShadow}, {0, 0, clGrayText}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FxTextDraw, OutlineStrokesTheTextPath) {
@@ -421,8 +422,6 @@ TEST(FxTextDraw, ClipAndSpacingAreRestoredWhenDrawingFails) {
   }
 }
 
-namespace {
-
 const QString kRotatedText = QStringLiteral("Ab&\nc");
 
 // Rotated text measured for Caption, then drawn in the measured box.
@@ -435,8 +434,6 @@ std::unique_ptr<TBitmap> DrawRotated(TLMDFxCaption& caption, TRect& box) {
              FxDrawFlagBit(fxdEnabled));
   return stage;
 }
-
-}  // namespace
 
 class RotatedDrawing : public ::testing::TestWithParam<int> {};
 
@@ -487,3 +484,5 @@ TEST(RotatedDrawing, NinetyTurnsUpward) {
   const TRect ink = ExactBox(stage->Surface(), kFace);
   EXPECT_GT(ink.Height(), ink.Width());
 }
+
+}  // namespace
