@@ -116,6 +116,8 @@ class TCanvas {
   void SelectClipRect(const TRect& deviceRect);
   void RemoveClipRegion() { clip_.reset(); }
   std::optional<TRect> ClipRegion() const { return clip_; }
+  // The device pixels drawing may change: the surface within the clip region.
+  TRect DeviceClip() const;
 
   // Inert palettes: selecting returns the previous one.
   HPALETTE SelectPalette(HPALETTE palette, bool foreground);
@@ -185,7 +187,6 @@ class TCanvas {
 
  private:
   friend class TCanvasRaster;
-  TRect DeviceClip() const;
 
   TSurface* surface_ = nullptr;
   TPoint origin_;
