@@ -19,6 +19,6 @@ void BM_DrawPictureTiled(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 1920 * 1080);
 }
 
-BENCHMARK(BM_DrawPictureTiled)->Arg(64)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawPictureTiled)->Arg(64)->Arg(8)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -71,9 +71,9 @@ void PaintColumns(TBandTarget& target, const TBandFrame& f) {
     const int64_t x1 = std::min<int64_t>(f.X0 + MulDiv(i + 1, f.W, f.N), right);
     if (x0 < x1) target.Fill(target.Row(top), x0, x1, static_cast<size_t>(i));
   }
-  const QRgb* first = target.Surface.Row(static_cast<int32_t>(top)) + left;
+  const QRgb* first = target.Row(top) + left;
   const auto bytes = static_cast<size_t>(right - left) * sizeof(QRgb);
-  for (int64_t y = top + 1; y < bottom; ++y) std::memcpy(target.Surface.Row(static_cast<int32_t>(y)) + left, first, bytes);
+  for (int64_t y = top + 1; y < bottom; ++y) std::memcpy(target.Row(y) + left, first, bytes);
 }
 
 // gstVertical: horizontal stripes.
@@ -98,7 +98,7 @@ void PaintNested(TBandTarget& target, int64_t top, int64_t bottom, RunOf runOf, 
   const TRect& clip = target.Clip;
   const int64_t first = std::max<int64_t>(std::min<int64_t>(top, target.Frame.Top), clip.Top);
   const int64_t last = std::min<int64_t>(std::max<int64_t>(bottom, target.Frame.Bottom), clip.Bottom);
-  // The interval [first, second) each row's bands cover.
+  // The interval of each row that its bands cover, for the rows copied from it.
   std::vector<std::pair<int64_t, int64_t>> covered(static_cast<size_t>(std::max<int64_t>(last - first, 0)));
   for (int64_t y = first; y < last; ++y) {
     QRgb* row = target.Row(y);
@@ -190,8 +190,8 @@ void PaintEllipses(TBandTarget& target, const TBandFrame& f) {
     // Ellipse(cx - a, cy - b, cx + a, cy + b) without outline.
     ellipses.emplace_back(cx - a, cy - b, cx + a - 1, cy + b - 1);
   }
-  // Every ellipse is centred on the pixel corner (cx, cy), half a pixel up
-  // and left of (cx, cy): rows y and 2 cy - 2 - y mirror each other.
+  // Every ellipse is centred on the pixel corner half a pixel up and left of
+  // (cx, cy), so rows y and 2 cy - 2 - y mirror each other.
   PaintNested(
       target, ellipses.back().Top(), ellipses.back().Bottom(),
       [&](size_t i, int64_t y, int64_t& x0, int64_t& x1) { return ellipses[i].Row(y, x0, x1); },
@@ -246,8 +246,7 @@ std::vector<TRect> PaintGradientBands(TCanvas& canvas, int32_t x0, int32_t y0, i
                                       TLMDGradientStyle style, const std::vector<TColor>& colors) {
   if (!canvas.HandleAllocated() || colors.empty() || width <= 0 || height <= 0) return {};
   TSurface& surface = *canvas.Surface();
-  TRect clip = surface.Bounds();
-  if (const std::optional<TRect> region = canvas.ClipRegion()) clip = region->Intersect(clip);
+  const TRect clip = canvas.DeviceClip();
   if (clip.IsEmpty()) return {};
 
   const TPoint origin = canvas.Origin();

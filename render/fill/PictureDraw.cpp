@@ -1,6 +1,7 @@
 #include "render/fill/PictureDraw.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "toolkit/IntMath.h"
 
@@ -32,8 +33,8 @@ class TCopyStateGuard {
 struct TPlacement {
   TRect Box;
   bool Tiled = false;
-  int32_t Columns = 0;
-  int32_t Rows = 0;
+  int64_t Columns = 0;
+  int64_t Rows = 0;
 };
 
 // Later flags override earlier ones: centre, then stretch, then tile.
@@ -60,23 +61,111 @@ TPlacement Place(const TRect& rect, int32_t w, int32_t h, PictureDrawFlags flags
   }
   if (flags & pdfTile) {
     placement.Tiled = true;
-    placement.Columns = rw / w + 1;
-    placement.Rows = rh / h + 1;
+    placement.Columns = static_cast<int64_t>(rw / w) + 1;
+    placement.Rows = static_cast<int64_t>(rh / h) + 1;
   }
   return placement;
 }
 
-// Calls Draw for the single box or for every tile, row by row, left to right.
+// What a drawing step reads, all at Rect: the image, the caller's mask
+// (pdfMasked) and the picture with a transparent colour (pdfBrushCopy).
+struct TSources {
+  const TCanvas* Image = nullptr;
+  const TCanvas* Mask = nullptr;
+  const TCanvas* Picture = nullptr;
+  TRect Rect;
+};
+
+// Tiles narrower or lower than this are drawn a block of them at a time.
+constexpr int32_t kBlockSide = 64;
+
+// Copies of a small tile side by side, so that tiling draws blocks of tiles
+// instead of every tile on its own; the pixels written are the same.
+class TTileBlocks {
+ public:
+  // Blocks of Across x Down tiles of every source.
+  TTileBlocks(TSources& sources, int32_t across, int32_t down) : across_(across), down_(down) {
+    sources.Image = Repeat(image_, sources.Image, sources.Rect);
+    sources.Mask = Repeat(mask_, sources.Mask, sources.Rect);
+    sources.Picture = Repeat(picture_, sources.Picture, sources.Rect);
+    sources.Rect = Rect(0, 0, across * sources.Rect.Width(), down * sources.Rect.Height());
+  }
+
+  // Whether every source holds all of Rect: a block must show exactly what
+  // the tiles would copy, and a copy leaves pixels outside its source alone.
+  static bool Possible(const TSources& sources) {
+    for (const TCanvas* source : {sources.Image, sources.Mask, sources.Picture}) {
+      if (source == nullptr) continue;
+      const TRect device = sources.Rect.Offset(source->Origin().X, source->Origin().Y);
+      if (!source->HandleAllocated() || device.Intersect(source->Surface()->Bounds()) != device) return false;
+    }
+    return true;
+  }
+
+ private:
+  // Fills Block with copies of Rect of Source, doubling what is there.
+  const TCanvas* Repeat(TBitmap& block, const TCanvas* source, const TRect& rect) {
+    if (source == nullptr) return nullptr;
+    const int32_t w = rect.Width();
+    const int32_t h = rect.Height();
+    const int32_t width = across_ * w;
+    const int32_t height = down_ * h;
+    block.SetMonochrome(source->Surface()->Monochrome());
+    block.SetHeight(height);
+    block.SetWidth(width);
+    TCanvas& canvas = block.Canvas();
+    canvas.CopyRect(Rect(0, 0, w, h), *source, rect);
+    for (int32_t done = w; done < width; done *= 2) {
+      const int32_t more = std::min(done, width - done);
+      canvas.CopyRect(Rect(done, 0, done + more, h), canvas, Rect(0, 0, more, h));
+    }
+    for (int32_t done = h; done < height; done *= 2) {
+      const int32_t more = std::min(done, height - done);
+      canvas.CopyRect(Rect(0, done, width, done + more), canvas, Rect(0, 0, width, more));
+    }
+    return &canvas;
+  }
+
+  int32_t across_;
+  int32_t down_;
+  TBitmap image_;
+  TBitmap mask_;
+  TBitmap picture_;
+};
+
+// Calls Draw(box, from) for the single box or for the tiles, row by row, left
+// to right, From being the part of the sources to copy into Box. Small tiles
+// are drawn a block at a time, the last blocks cut to the tile grid; blocks
+// wholly outside Visible (canvas coordinates) would draw nothing and are skipped.
 template <typename Draw>
-void ForEachBox(const TPlacement& placement, Draw draw) {
+void ForEachBox(const TPlacement& placement, const TRect& visible, TSources& sources, Draw draw) {
   if (!placement.Tiled) {
-    draw(placement.Box);
+    draw(placement.Box, sources.Rect);
     return;
   }
-  const TRect& tile = placement.Box;
-  for (int32_t r = 0; r <= placement.Rows; ++r)
-    for (int32_t c = 0; c <= placement.Columns; ++c)
-      draw(tile.Offset(c * tile.Width(), r * tile.Height()));
+  const int32_t w = placement.Box.Width();
+  const int32_t h = placement.Box.Height();
+  const auto across = static_cast<int32_t>(w >= kBlockSide ? 1 : std::min<int64_t>((kBlockSide + w - 1) / w, placement.Columns + 1));
+  const auto down = static_cast<int32_t>(h >= kBlockSide ? 1 : std::min<int64_t>((kBlockSide + h - 1) / h, placement.Rows + 1));
+  std::optional<TTileBlocks> blocks;
+  if ((across > 1 || down > 1) && TTileBlocks::Possible(sources)) blocks.emplace(sources, across, down);
+  const int64_t stepX = sources.Rect.Width();
+  const int64_t stepY = sources.Rect.Height();
+  const int64_t left = placement.Box.Left;
+  const int64_t top = placement.Box.Top;
+  const int64_t right = std::min<int64_t>(left + (placement.Columns + 1) * w, visible.Right);
+  const int64_t bottom = std::min<int64_t>(top + (placement.Rows + 1) * h, visible.Bottom);
+  const int64_t firstX = left + std::max<int64_t>(visible.Left - left, 0) / stepX * stepX;
+  const int64_t firstY = top + std::max<int64_t>(visible.Top - top, 0) / stepY * stepY;
+  const int64_t gridRight = left + (placement.Columns + 1) * w;
+  const int64_t gridBottom = top + (placement.Rows + 1) * h;
+  for (int64_t y = firstY; y < bottom; y += stepY)
+    for (int64_t x = firstX; x < right; x += stepX) {
+      const auto bw = static_cast<int32_t>(std::min(stepX, gridRight - x));
+      const auto bh = static_cast<int32_t>(std::min(stepY, gridBottom - y));
+      draw(Bounds(static_cast<int32_t>(x), static_cast<int32_t>(y), bw, bh),
+           Bounds(sources.Rect.Left, sources.Rect.Top, bw, bh));
+    }
 }
 
 // Makes Target a colour picture holding SourceRect of Source.
@@ -128,29 +217,43 @@ void DrawPictureRect(TCanvas& canvas, const TRect& rect, const TCanvas& sourceCa
   // An empty source has nothing to draw and no aspect ratio.
   if (w <= 0 || h <= 0) return;
   const TPlacement placement = Place(rect, w, h, flags);
+  const TRect visible = canvas.DeviceClip().Offset(-canvas.Origin().X, -canvas.Origin().Y);
   TCopyStateGuard guard(canvas);
 
-  if ((flags & pdfBrushCopy) && maskOrPicture.Picture != nullptr) {
-    const TBitmap& picture = *maskOrPicture.Picture;
-    const TColor transparent = TransparentColor(picture);
+  const TBitmap* picture = maskOrPicture.Picture;
+  if ((flags & pdfBrushCopy) && picture != nullptr) {
+    if (picture->Empty()) return;
+    const TColor transparent = TransparentColor(*picture);
+    // The picture is read through a canvas of its own over its pixels.
+    TSurface pixels = picture->Surface();
+    TCanvas pictureCanvas(&pixels);
+    TSources sources{nullptr, nullptr, &pictureCanvas, sourceRect};
     canvas.Brush().SetColor(color);
-    ForEachBox(placement, [&](const TRect& box) { canvas.BrushCopy(box, picture.Surface(), sourceRect, transparent); });
+    ForEachBox(placement, visible, sources, [&](const TRect& box, const TRect& from) {
+      canvas.BrushCopy(box, *sources.Picture->Surface(), from, transparent);
+    });
   } else if ((flags & pdfMasked) && maskOrPicture.Mask != nullptr) {
+    TSources sources{&sourceCanvas, maskOrPicture.Mask, nullptr, sourceRect};
     canvas.SetBkColor(clWhite);
     canvas.SetTextColor(clBlack);
-    ForEachBox(placement, [&](const TRect& box) { MaskBlit(canvas, box, *maskOrPicture.Mask, sourceCanvas, sourceRect); });
+    ForEachBox(placement, visible, sources,
+               [&](const TRect& box, const TRect& from) { MaskBlit(canvas, box, *sources.Mask, *sources.Image, from); });
   } else if (flags & pdfKeyColorMask) {
-    // Every tile shows the same masks: they are made once.
+    TSources sources{&sourceCanvas, nullptr, nullptr, sourceRect};
     TBitmap mask;
     TBitmap image;
     if (palette) image.SetPalette(palette);
-    MakeColorMask(sourceCanvas, sourceRect, mask, image, color);
     canvas.SetBkColor(clWhite);
     canvas.SetTextColor(clBlack);
-    const TRect whole = Rect(0, 0, w, h);
-    ForEachBox(placement, [&](const TRect& box) { MaskBlit(canvas, box, mask.Canvas(), image.Canvas(), whole); });
+    // The masks are made once, of the sources as the boxes read them.
+    ForEachBox(placement, visible, sources, [&](const TRect& box, const TRect& from) {
+      if (mask.Empty()) MakeColorMask(*sources.Image, sources.Rect, mask, image, color);
+      MaskBlit(canvas, box, mask.Canvas(), image.Canvas(), from.Offset(-sources.Rect.Left, -sources.Rect.Top));
+    });
   } else {
-    ForEachBox(placement, [&](const TRect& box) { canvas.CopyRect(box, sourceCanvas, sourceRect); });
+    TSources sources{&sourceCanvas, nullptr, nullptr, sourceRect};
+    ForEachBox(placement, visible, sources,
+               [&](const TRect& box, const TRect& from) { canvas.CopyRect(box, *sources.Image, from); });
   }
 }
 

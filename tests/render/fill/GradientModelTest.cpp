@@ -168,14 +168,6 @@ TEST(GradientModel, PaletteFollowsEveryRebuild) {
   EXPECT_EQ(CreateRampPalette(&empty), nullptr);
 }
 
-TEST(GradientModel, FreePaletteEmptiesTheRamp) {
-  TLMDGradient gradient;
-  gradient.SetPaletteRealize(true);
-  gradient.FreePalette();
-  EXPECT_EQ(gradient.PaletteHandle(), nullptr);
-  EXPECT_TRUE(gradient.RampColors().empty());
-}
-
 TEST(GradientModel, AppendRampSegments) {
   std::vector<TColor> list{clWhite};
   AppendRamp(clBlack, clWhite, 3, false, &list);

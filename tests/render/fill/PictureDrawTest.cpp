@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "pictures/Bitmap.h"
 #include "render/fill/PictureDraw.h"
@@ -132,15 +133,6 @@ TEST(PictureDraw, MaskedDrawingKeepsTheDestinationWhereTheMaskIsWhite) {
   EXPECT_EQ(canvas.CopyMode(), SRCCOPY);
 }
 
-TEST(PictureDraw, MaskedWithoutAMaskIsAPlainCopy) {
-  TBitmap picture;
-  Paint(picture, 8, 2, [](int x, int) { return x < 4 ? clBlack : clRed; });
-  TSurface surface = FilledSurface(8, 2, clBlue);
-  TCanvas canvas(&surface);
-  DrawPicture(canvas, Rect(0, 0, 8, 2), picture, 0, pdfMasked);
-  EXPECT_TRUE(PixelIs(surface, 0, 0, clBlack));
-}
-
 TEST(PictureDraw, BrushCopyReplacesTheBottomLeftColourByTheBrush) {
   TBitmap picture;
   Paint(picture, 6, 6, [](int x, int y) { return x == y ? clRed : clLime; });
@@ -220,6 +212,106 @@ TEST(PictureDraw, PaletteIsSelectedOnlyWhenAskedFor) {
   DrawPicture(canvas, Rect(0, 0, 20, 20), picture, clWhite, pdfPalette | pdfKeyColorMask);
   EXPECT_EQ(canvas.Palette(), palette);
   EXPECT_TRUE(PixelIs(surface, 4, 4, Marker(4, 4)));
+}
+
+}  // namespace
+
+namespace {
+
+// Tiling by blocks of small tiles against drawing every tile on its own.
+enum TTileMode { kPlain, kPlainAnd, kMonochrome, kKeyColour, kMasked, kBrushCopy };
+
+class SmallTiles : public ::testing::TestWithParam<std::tuple<int, TSize>> {};
+
+TEST_P(SmallTiles, DrawTheSamePixelsAsEveryTileOnItsOwn) {
+  const auto mode = static_cast<TTileMode>(std::get<0>(GetParam()));
+  const TSize tile = std::get<1>(GetParam());
+  // The source: a picture with a margin, of which SourceRect is the tile.
+  TBitmap source, mask;
+  Paint(source, tile.cx + 3, tile.cy + 2, [](int x, int y) { return (x + y) % 3 == 0 ? clWhite : Marker(x, y); });
+  Paint(mask, tile.cx + 3, tile.cy + 2, [](int x, int y) { return (x * y) % 2 == 0 ? clWhite : clBlack; });
+  mask.SetMonochrome(true);
+  if (mode == kMonochrome) source.SetMonochrome(true);
+  const TRect sourceRect = Bounds(2, 1, tile.cx, tile.cy);
+  const TRect rect = Rect(-3, 4, 150, 97);
+
+  TSurface blocked = FilledSurface(170, 120, kGround);
+  TSurface single = blocked;
+  single.Image().detach();
+  TCanvas blockedCanvas(&blocked), singleCanvas(&single);
+  for (TCanvas* canvas : {&blockedCanvas, &singleCanvas}) {
+    canvas->SetOrigin({5, 2});
+    canvas->SelectClipRect(Rect(0, 3, 160, 110));
+    canvas->SetTextColor(clRed);
+    canvas->SetBkColor(clLime);
+    if (mode == kPlainAnd) canvas->SetCopyMode(SRCAND);
+  }
+  const PictureDrawFlags flags = pdfTile | (mode == kKeyColour ? pdfKeyColorMask : 0) | (mode == kMasked ? pdfMasked : 0) |
+                                 (mode == kBrushCopy ? pdfBrushCopy : 0);
+  const TMaskOrPicture maskOrPicture = mode == kMasked ? TMaskOrPicture(&mask.Canvas())
+                                       : mode == kBrushCopy ? TMaskOrPicture(&source)
+                                                            : TMaskOrPicture();
+  DrawPictureRect(blockedCanvas, rect, source.Canvas(), maskOrPicture, {}, clWhite, flags, sourceRect);
+
+  const int columns = rect.Width() / tile.cx + 1, rows = rect.Height() / tile.cy + 1;
+  TBitmap keyMask, keyImage;
+  MakeColorMask(source.Canvas(), sourceRect, keyMask, keyImage, clWhite);
+  const TColor transparent = PixelToColor(source.Surface().Pixel(0, source.Height() - 1));
+  for (int r = 0; r <= rows; ++r)
+    for (int c = 0; c <= columns; ++c) {
+      const TRect box = Bounds(rect.Left + c * tile.cx, rect.Top + r * tile.cy, tile.cx, tile.cy);
+      switch (mode) {
+        case kKeyColour:
+        case kMasked: {
+          singleCanvas.SetBkColor(clWhite);
+          singleCanvas.SetTextColor(clBlack);
+          if (mode == kMasked) MaskBlit(singleCanvas, box, mask.Canvas(), source.Canvas(), sourceRect);
+          else MaskBlit(singleCanvas, box, keyMask.Canvas(), keyImage.Canvas(), Rect(0, 0, tile.cx, tile.cy));
+          break;
+        }
+        case kBrushCopy:
+          singleCanvas.Brush().SetColor(clWhite);
+          singleCanvas.BrushCopy(box, source.Surface(), sourceRect, transparent);
+          break;
+        default: singleCanvas.CopyRect(box, source.Canvas(), sourceRect); break;
+      }
+    }
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 170; ++x) ASSERT_EQ(blocked.Pixel(x, y), single.Pixel(x, y)) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDrawing, SmallTiles,
+                         ::testing::Combine(::testing::Range(0, 6),
+                                            ::testing::Values(TSize{1, 1}, TSize{3, 5}, TSize{7, 2}, TSize{64, 1},
+                                                              TSize{70, 30})));
+
+TEST(PictureDraw, TilesOfASourceReachingPastItsPictureAreDrawnOneByOne) {
+  TBitmap picture;
+  Paint(picture, 4, 4, Marker);
+  TSurface surface = FilledSurface(40, 40, kGround);
+  TCanvas canvas(&surface);
+  // Columns 2 and 3 of the source lie outside the picture: copies leave them alone.
+  DrawPictureRect(canvas, Rect(0, 0, 20, 4), picture.Canvas(), nullptr, {}, 0, pdfTile, Rect(2, 0, 6, 4));
+  EXPECT_TRUE(PixelIs(surface, 4, 0, Marker(2, 0)));
+  EXPECT_TRUE(PixelIs(surface, 6, 0, kGround));
+  EXPECT_TRUE(PixelIs(surface, 21, 7, Marker(3, 3)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PictureDraw, HugeTiledRectanglesDrawOnlyWhatTheCanvasShows) {
+  TBitmap picture;
+  Paint(picture, 3, 2, Marker);
+  TSurface surface = FilledSurface(20, 20, kGround);
+  TCanvas canvas(&surface);
+  canvas.SetOrigin({4, 0});
+  const int32_t far = 1073741823;
+  DrawPicture(canvas, Rect(-far, -far, far, far), picture, 0, pdfTile);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x)
+      ASSERT_TRUE(PixelIs(surface, x, y, Marker(static_cast<int>((int64_t{x} - 4 + far) % 3), static_cast<int>((int64_t{y} + far) % 2))));
 }
 
 }  // namespace
