@@ -106,6 +106,8 @@ class TLMDCustomLabel : public TLMDBaseLabel {
  protected:
   // The plain paint: frame, then the effect passes onto the surface.
   void Paint() override;
+  // An opaque label first fills its client area with Color.
+  void PaintColorUnlessTransparent();
   // Where a label that does not size itself places its text inside Rect;
   // Format gains DT_SINGLELINE for rotated and for single-line text.
   TRect PlaceText(const QString& text, const TRect& rect, uint32_t& format) const;
