@@ -31,7 +31,9 @@ TEST_P(FontMetricsTest, LineIsAscentPlusDescent) {
     EXPECT_LE(m.tmHeight, GetParam().Height);
     EXPECT_GE(m.tmHeight, GetParam().Height - 2);
   }
-  if (GetParam().Height < 0) EXPECT_GE(m.tmHeight, -GetParam().Height);
+  if (GetParam().Height < 0) {
+    EXPECT_GE(m.tmHeight, -GetParam().Height);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, FontMetricsTest,
