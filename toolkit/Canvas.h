@@ -121,6 +121,9 @@ class TCanvas {
   // area it repaints. Selecting or removing a clip region leaves it alone.
   void SetPaintLimit(std::optional<TRect> deviceRect) { limit_ = deviceRect; }
   std::optional<TRect> PaintLimit() const { return limit_; }
+  // The device pixels drawing may change: the surface within the paint
+  // limit and the clip region.
+  TRect DeviceClip() const;
 
   // Inert palettes: selecting returns the previous one.
   HPALETTE SelectPalette(HPALETTE palette, bool foreground);
@@ -190,7 +193,6 @@ class TCanvas {
 
  private:
   friend class TCanvasRaster;
-  TRect DeviceClip() const;
 
   TSurface* surface_ = nullptr;
   TPoint origin_;

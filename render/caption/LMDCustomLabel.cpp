@@ -92,7 +92,7 @@ void TLMDBaseLabel::Loaded() {
 
 TLMDCustomLabel::TLMDCustomLabel(TTrueTypeTest trueTypeTest)
     : trueTypeTest_(trueTypeTest ? std::move(trueTypeTest)
-                                 : [](const TCanvas& canvas) { return canvas.IsTrueTypeFont(); }),
+                                 : [](TCanvas& canvas) { return IsTrueTypeFont(canvas); }),
       bevel_(std::make_unique<TLMDBevel>()),
       fontFX_(std::make_unique<TLMDFxCaption>()) {
   bevel_->OnChange = [this](TLMDObject* sender) { PropertyChanged(sender); };
@@ -133,6 +133,13 @@ void TLMDCustomLabel::UpdateAutoSize() {
   SetBounds(Left(), Top(), rect.Right, rect.Bottom);
 }
 
+void TLMDCustomLabel::PaintColorUnlessTransparent() {
+  if (Transparent()) return;
+  Canvas().Brush().SetColor(Color());
+  Canvas().Brush().SetStyle(bsSolid);
+  Canvas().FillRect(ClientRect());
+}
+
 TRect TLMDCustomLabel::PlaceText(const QString& text, const TRect& rect, uint32_t& format) const {
   if (AutoSize()) return rect;
   const bool rotated = fontFX_->Angle() != 0;
@@ -147,11 +154,7 @@ void TLMDCustomLabel::Paint() {
   const QString text = DisplayText();
   TPaintingScope painting(*this);
   TCanvas& canvas = Canvas();
-  if (!Transparent()) {
-    canvas.Brush().SetColor(Color());
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.FillRect(ClientRect());
-  }
+  PaintColorUnlessTransparent();
   TRect rect = ClientRect();
   FxDrawFlags flags = FxDrawFlagBit(Enabled() ? fxdEnabled : fxdDisabled);
   std::optional<TRect> clip;

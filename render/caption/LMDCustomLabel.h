@@ -24,7 +24,7 @@ uint32_t OptionDrawFlags(TLMDLabelOptions options);
 // Tells whether the font a canvas has is a scalable outline font. The label
 // takes it as a dependency, since no machine the tests run on has a face
 // that is not one.
-using TTrueTypeTest = std::function<bool(const TCanvas& canvas)>;
+using TTrueTypeTest = std::function<bool(TCanvas& canvas)>;
 
 // A windowless text control: its caption laid out by Alignment, MultiLine,
 // ShowAccelChar and Options, sizing itself to the text when AutoSize is on,
@@ -106,6 +106,8 @@ class TLMDCustomLabel : public TLMDBaseLabel {
  protected:
   // The plain paint: frame, then the effect passes onto the surface.
   void Paint() override;
+  // An opaque label first fills its client area with Color.
+  void PaintColorUnlessTransparent();
   // Where a label that does not size itself places its text inside Rect;
   // Format gains DT_SINGLELINE for rotated and for single-line text.
   TRect PlaceText(const QString& text, const TRect& rect, uint32_t& format) const;

@@ -49,11 +49,7 @@ void TLMDCustomLabelFill::Paint() {
   const QString text = DisplayText();
   TPaintingScope painting(*this);
   TCanvas& canvas = Canvas();
-  if (!Transparent()) {
-    canvas.Brush().SetColor(Color());
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.FillRect(ClientRect());
-  }
+  PaintColorUnlessTransparent();
   const TRect inner = Bevel().DrawBevel(canvas, ClientRect(), SkipBevelBorder());
   const int32_t width = std::max(inner.Width(), 0);
   const int32_t height = std::max(inner.Height(), 0);

@@ -246,8 +246,7 @@ std::vector<TRect> PaintGradientBands(TCanvas& canvas, int32_t x0, int32_t y0, i
                                       TLMDGradientStyle style, const std::vector<TColor>& colors) {
   if (!canvas.HandleAllocated() || colors.empty() || width <= 0 || height <= 0) return {};
   TSurface& surface = *canvas.Surface();
-  TRect clip = surface.Bounds();
-  if (const std::optional<TRect> region = canvas.ClipRegion()) clip = region->Intersect(clip);
+  const TRect clip = canvas.DeviceClip();
   if (clip.IsEmpty()) return {};
 
   const TPoint origin = canvas.Origin();

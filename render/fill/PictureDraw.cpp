@@ -33,8 +33,8 @@ class TCopyStateGuard {
 struct TPlacement {
   TRect Box;
   bool Tiled = false;
-  int32_t Columns = 0;
-  int32_t Rows = 0;
+  int64_t Columns = 0;
+  int64_t Rows = 0;
 };
 
 // Later flags override earlier ones: centre, then stretch, then tile.
@@ -61,8 +61,8 @@ TPlacement Place(const TRect& rect, int32_t w, int32_t h, PictureDrawFlags flags
   }
   if (flags & pdfTile) {
     placement.Tiled = true;
-    placement.Columns = rw / w + 1;
-    placement.Rows = rh / h + 1;
+    placement.Columns = static_cast<int64_t>(rw / w) + 1;
+    placement.Rows = static_cast<int64_t>(rh / h) + 1;
   }
   return placement;
 }
@@ -135,28 +135,36 @@ class TTileBlocks {
 
 // Calls Draw(box, from) for the single box or for the tiles, row by row, left
 // to right, From being the part of the sources to copy into Box. Small tiles
-// are drawn a block at a time, the last blocks cut to the tile grid.
+// are drawn a block at a time, the last blocks cut to the tile grid; blocks
+// wholly outside Visible (canvas coordinates) would draw nothing and are skipped.
 template <typename Draw>
-void ForEachBox(const TPlacement& placement, TSources& sources, Draw draw) {
+void ForEachBox(const TPlacement& placement, const TRect& visible, TSources& sources, Draw draw) {
   if (!placement.Tiled) {
     draw(placement.Box, sources.Rect);
     return;
   }
   const int32_t w = placement.Box.Width();
   const int32_t h = placement.Box.Height();
-  const int32_t across = w >= kBlockSide ? 1 : std::min((kBlockSide + w - 1) / w, placement.Columns + 1);
-  const int32_t down = h >= kBlockSide ? 1 : std::min((kBlockSide + h - 1) / h, placement.Rows + 1);
+  const auto across = static_cast<int32_t>(w >= kBlockSide ? 1 : std::min<int64_t>((kBlockSide + w - 1) / w, placement.Columns + 1));
+  const auto down = static_cast<int32_t>(h >= kBlockSide ? 1 : std::min<int64_t>((kBlockSide + h - 1) / h, placement.Rows + 1));
   std::optional<TTileBlocks> blocks;
   if ((across > 1 || down > 1) && TTileBlocks::Possible(sources)) blocks.emplace(sources, across, down);
-  const int32_t stepX = sources.Rect.Width();
-  const int32_t stepY = sources.Rect.Height();
-  const int32_t right = placement.Box.Left + (placement.Columns + 1) * w;
-  const int32_t bottom = placement.Box.Top + (placement.Rows + 1) * h;
-  for (int32_t y = placement.Box.Top; y < bottom; y += stepY)
-    for (int32_t x = placement.Box.Left; x < right; x += stepX) {
-      const int32_t bw = std::min(stepX, right - x);
-      const int32_t bh = std::min(stepY, bottom - y);
-      draw(Bounds(x, y, bw, bh), Bounds(sources.Rect.Left, sources.Rect.Top, bw, bh));
+  const int64_t stepX = sources.Rect.Width();
+  const int64_t stepY = sources.Rect.Height();
+  const int64_t left = placement.Box.Left;
+  const int64_t top = placement.Box.Top;
+  const int64_t right = std::min<int64_t>(left + (placement.Columns + 1) * w, visible.Right);
+  const int64_t bottom = std::min<int64_t>(top + (placement.Rows + 1) * h, visible.Bottom);
+  const int64_t firstX = left + std::max<int64_t>(visible.Left - left, 0) / stepX * stepX;
+  const int64_t firstY = top + std::max<int64_t>(visible.Top - top, 0) / stepY * stepY;
+  const int64_t gridRight = left + (placement.Columns + 1) * w;
+  const int64_t gridBottom = top + (placement.Rows + 1) * h;
+  for (int64_t y = firstY; y < bottom; y += stepY)
+    for (int64_t x = firstX; x < right; x += stepX) {
+      const auto bw = static_cast<int32_t>(std::min(stepX, gridRight - x));
+      const auto bh = static_cast<int32_t>(std::min(stepY, gridBottom - y));
+      draw(Bounds(static_cast<int32_t>(x), static_cast<int32_t>(y), bw, bh),
+           Bounds(sources.Rect.Left, sources.Rect.Top, bw, bh));
     }
 }
 
@@ -209,6 +217,7 @@ void DrawPictureRect(TCanvas& canvas, const TRect& rect, const TCanvas& sourceCa
   // An empty source has nothing to draw and no aspect ratio.
   if (w <= 0 || h <= 0) return;
   const TPlacement placement = Place(rect, w, h, flags);
+  const TRect visible = canvas.DeviceClip().Offset(-canvas.Origin().X, -canvas.Origin().Y);
   TCopyStateGuard guard(canvas);
 
   const TBitmap* picture = maskOrPicture.Picture;
@@ -220,14 +229,14 @@ void DrawPictureRect(TCanvas& canvas, const TRect& rect, const TCanvas& sourceCa
     TCanvas pictureCanvas(&pixels);
     TSources sources{nullptr, nullptr, &pictureCanvas, sourceRect};
     canvas.Brush().SetColor(color);
-    ForEachBox(placement, sources, [&](const TRect& box, const TRect& from) {
+    ForEachBox(placement, visible, sources, [&](const TRect& box, const TRect& from) {
       canvas.BrushCopy(box, *sources.Picture->Surface(), from, transparent);
     });
   } else if ((flags & pdfMasked) && maskOrPicture.Mask != nullptr) {
     TSources sources{&sourceCanvas, maskOrPicture.Mask, nullptr, sourceRect};
     canvas.SetBkColor(clWhite);
     canvas.SetTextColor(clBlack);
-    ForEachBox(placement, sources,
+    ForEachBox(placement, visible, sources,
                [&](const TRect& box, const TRect& from) { MaskBlit(canvas, box, *sources.Mask, *sources.Image, from); });
   } else if (flags & pdfKeyColorMask) {
     TSources sources{&sourceCanvas, nullptr, nullptr, sourceRect};
@@ -237,13 +246,13 @@ void DrawPictureRect(TCanvas& canvas, const TRect& rect, const TCanvas& sourceCa
     canvas.SetBkColor(clWhite);
     canvas.SetTextColor(clBlack);
     // The masks are made once, of the sources as the boxes read them.
-    ForEachBox(placement, sources, [&](const TRect& box, const TRect& from) {
+    ForEachBox(placement, visible, sources, [&](const TRect& box, const TRect& from) {
       if (mask.Empty()) MakeColorMask(*sources.Image, sources.Rect, mask, image, color);
       MaskBlit(canvas, box, mask.Canvas(), image.Canvas(), from.Offset(-sources.Rect.Left, -sources.Rect.Top));
     });
   } else {
     TSources sources{&sourceCanvas, nullptr, nullptr, sourceRect};
-    ForEachBox(placement, sources,
+    ForEachBox(placement, visible, sources,
                [&](const TRect& box, const TRect& from) { canvas.CopyRect(box, *sources.Image, from); });
   }
 }

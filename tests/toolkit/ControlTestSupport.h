@@ -4,6 +4,10 @@
 #include "toolkit/HeadlessHost.h"
 #include "toolkit/LMDBaseGraphicControl.h"
 
+// Each test file gets its own copy, so that no helper here can clash with
+// another file's helper of the same name in the one test program.
+namespace {
+
 // A windowless control that fills its client area with its colour and
 // counts its paints. With Spill it also tries to paint far outside itself,
 // once before and once after dropping a clip region of its own.
@@ -47,3 +51,5 @@ class TRecordingHost : public THeadlessHost {
   void HostMouseDown(TMouseButton, TShiftState, TPoint point) override { HostDowns.push_back(point); }
   void HostMouseMove(TShiftState, TPoint point) override { HostMoves.push_back(point); }
 };
+
+}  // namespace

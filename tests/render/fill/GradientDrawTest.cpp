@@ -125,6 +125,21 @@ TEST_P(GradientOffscreen, EqualsClippedDirectPainting) {
 
 INSTANTIATE_TEST_SUITE_P(EveryStyle, GradientOffscreen, ::testing::Range(0, GradientStyleCount));
 
+// Band extents of a rectangle 2^31 - 2 pixels wide stay within their arithmetic.
+TEST_P(GradientOffscreen, HugeRectanglesPaintWhatTheCanvasShows) {
+  const auto style = static_cast<TLMDGradientStyle>(GetParam());
+  TSurface surface = FilledSurface(16, 16, kGround);
+  TCanvas canvas(&surface);
+  const int32_t far = 1073741823;
+  DrawGradient(canvas, Rect(-far, -far, far, far), style, 0, {}, {clRed, clLime, clBlue});
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const QRgb pixel = surface.Pixel(x, y) | 0xFF000000u;
+      ASSERT_TRUE(pixel == ColorToPixel(clRed) || pixel == ColorToPixel(clLime) || pixel == ColorToPixel(clBlue)) << x << ", " << y;
+      if (style == gstHorizontal || style == gstVertical) ASSERT_EQ(pixel, ColorToPixel(clLime));
+    }
+}
+
 TEST(GradientDraw, OffscreenHonoursTheCanvasOrigin) {
   TSurface surface = FilledSurface(30, 30, kGround);
   TCanvas canvas(&surface);

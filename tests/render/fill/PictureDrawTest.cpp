@@ -298,3 +298,20 @@ TEST(PictureDraw, TilesOfASourceReachingPastItsPictureAreDrawnOneByOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PictureDraw, HugeTiledRectanglesDrawOnlyWhatTheCanvasShows) {
+  TBitmap picture;
+  Paint(picture, 3, 2, Marker);
+  TSurface surface = FilledSurface(20, 20, kGround);
+  TCanvas canvas(&surface);
+  canvas.SetOrigin({4, 0});
+  const int32_t far = 1073741823;
+  DrawPicture(canvas, Rect(-far, -far, far, far), picture, 0, pdfTile);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x)
+      ASSERT_TRUE(PixelIs(surface, x, y, Marker(static_cast<int>((int64_t{x} - 4 + far) % 3), static_cast<int>((int64_t{y} + far) % 2))));
+}
+
+}  // namespace

@@ -6,6 +6,10 @@
 #include "support/PixelAssert.h"
 #include "toolkit/HeadlessHost.h"
 
+// Each test file gets its own copy, so that no helper here can clash with
+// another file's helper of the same name in the one test program.
+namespace {
+
 // A host with a grey background and a label on it, placed at (10, 10).
 struct TLabelScene {
   explicit TLabelScene(const QString& caption, int32_t width = 400, int32_t height = 200, TTrueTypeTest test = {})
@@ -45,3 +49,5 @@ inline int CountPixels(const TSurface& surface, const TRect& rect, TColor color)
       if ((surface.Pixel(x, y) | 0xFF000000u) == want) ++count;
   return count;
 }
+
+}  // namespace
