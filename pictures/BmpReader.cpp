@@ -175,18 +175,22 @@ int64_t ImageSize(const TBmpHeader& h, int64_t available) {
 
 void ReadRows(QIODevice& stream, const TBmpHeader& h, int64_t imageSize, TDib& dib) {
   dib.Allocate(static_cast<int32_t>(h.width), static_cast<int32_t>(h.Rows()));
-  int64_t left = std::min<int64_t>(imageSize, dib.Bits.size());
+  const int64_t bytes = std::min<int64_t>(imageSize, dib.Bits.size());
+  // Rows the file does not hold stay 0, padding included.
+  const auto rows = static_cast<int32_t>((bytes + dib.Stride() - 1) / dib.Stride());
   if (h.height > 0) {
     // Bottom row first, as stored: one read straight into the rows.
-    ReadExact(stream, dib.Bits.data(), left);
+    ReadExact(stream, dib.Bits.data(), bytes);
+    dib.ClearPadding(dib.Height - rows, dib.Height);
   } else {
+    int64_t left = bytes;
     for (int32_t y = 0; y < dib.Height && left > 0; ++y) {
       const int64_t n = std::min<int64_t>(dib.Stride(), left);
       if (!ReadExact(stream, dib.Row(y), n)) break;
       left -= n;
     }
+    dib.ClearPadding(0, rows);
   }
-  dib.ClearPadding();
 }
 
 TBmpImage ReadRle(QIODevice& stream, const QByteArray& head, const TBmpHeader& h, uint32_t offBits) {

@@ -55,13 +55,13 @@ void TDib::Allocate(int32_t width, int32_t height) {
   Bits = ZeroedPixelBuffer(size);
 }
 
-void TDib::ClearPadding() {
+void TDib::ClearPadding(int32_t first, int32_t last) {
   const int64_t usedBits = static_cast<int64_t>(Width) * BitCount;
   const auto fullBytes = static_cast<int32_t>(usedBits / 8);
   const int32_t stride = Stride();
   if (Bits.isEmpty() || usedBits == static_cast<int64_t>(stride) * 8) return;
   const int partBits = static_cast<int>(usedBits % 8);
-  for (int32_t y = 0; y < Height; ++y) {
+  for (int32_t y = first; y < last; ++y) {
     uint8_t* row = Row(y);
     int32_t from = fullBytes;
     // Pixels fill a byte from its high bits down.

@@ -8,7 +8,7 @@
 
 namespace {
 
-void PutLE(QByteArray& b, uint32_t v, int bytes) {
+void PutLE(QByteArray& b, uint64_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) b.append(static_cast<char>(v >> (8 * i)));
 }
 
