@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "pictures/BmpRle.h"
 #include "pictures/StreamIO.h"
@@ -206,15 +207,14 @@ TBmpImage ReadRle(QIODevice& stream, const QByteArray& head, const TBmpHeader& h
   const int64_t imageSize = ImageSize(h, fileSize - l.pixelStart);
   TByteCursor rows(bytes + l.pixelStart, static_cast<size_t>(imageSize));
   image.Surface = TSurface(static_cast<int32_t>(h.width), static_cast<int32_t>(h.Rows()));
+  if (image.Surface.IsNull()) throw std::bad_alloc();
   image.Surface.Image().fill(qRgb(0, 0, 0));
   ExpandRle(rows, h.compression == BI_RLE4, format.ColorTable, image.Surface);
   image.Palette = PaletteOf(format.ColorTable);
   return image;
 }
 
-}  // namespace
-
-TBmpImage ReadBmp(QIODevice& stream) {
+TBmpImage ReadFile(QIODevice& stream) {
   const int64_t fileSize = StreamRemaining(stream);
   if (fileSize == 0) return {};
   QByteArray head(kFileHeaderSize + 4, Qt::Uninitialized);
@@ -244,4 +244,15 @@ TBmpImage ReadBmp(QIODevice& stream) {
   ReadRows(stream, h, ImageSize(h, fileSize - l.pixelStart), image.Dib);
   if (h.bitCount > 8 && !image.Dib.ColorTable.empty()) image.Palette = PaletteOf(image.Dib.ColorTable);
   return image;
+}
+
+}  // namespace
+
+TBmpImage ReadBmp(QIODevice& stream) {
+  try {
+    return ReadFile(stream);
+  } catch (const std::bad_alloc&) {
+    // No memory for the pixels the header asks for.
+    NotValid();
+  }
 }

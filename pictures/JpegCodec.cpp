@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <vector>
 
 #include <jpeglib.h>
@@ -98,6 +99,9 @@ bool Guarded(TDecodeJob& job, Step step) {
   try {
     step(job.cinfo, *job.bitmap);
     return true;
+  } catch (const std::bad_alloc&) {
+    job.failure = std::make_exception_ptr(EJPEG(JERR_OUT_OF_MEMORY));
+    return false;
   } catch (...) {
     job.failure = std::current_exception();
     return false;
