@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzzer of the sanitized build for SECONDS each (default 60),
-# starting from the regression inputs kept under tests/data/fuzz/NAME.
+# Runs every fuzzer of the sanitized build (build-san/) for SECONDS each
+# (default 60), starting from the inputs kept under tests/data/fuzz/NAME.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,10 +11,17 @@ for fuzzer in "$root"/build-san/fuzz/fuzz_*; do
   [[ -x "$fuzzer" ]] || continue
   name=$(basename "$fuzzer")
   name=${name#fuzz_}
-  corpus=$(mktemp -d)
-  seeds=("$root/tests/data/fuzz/$name")
-  [[ -d "${seeds[0]}" ]] || seeds=()
+  work=$(mktemp -d)
+  mkdir "$work/corpus"
+  seeds=()
+  [[ -d "$root/tests/data/fuzz/$name" ]] && seeds=("$root/tests/data/fuzz/$name")
   echo "fuzzing $name for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 "$corpus" "${seeds[@]}" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  if ! (cd "$work" && "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
+        -artifact_prefix="$work/" "$work/corpus" "${seeds[@]}" >"$work/log" 2>&1); then
+    tail -n 60 "$work/log"
+    echo "fuzzer $name failed; the crashing input is kept in $work"
+    exit 1
+  fi
+  grep -E '^Done|^#[0-9]+.*DONE' "$work/log" | tail -n 1 || true
+  rm -rf "$work"
 done

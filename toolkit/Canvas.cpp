@@ -1,5 +1,8 @@
 #include "toolkit/Canvas.h"
 
+#include "toolkit/FontEngine.h"
+#include "toolkit/TextRenderer.h"
+
 TCanvas::TCanvas() : font_(std::make_unique<TFont>()), brush_(std::make_unique<TBrush>()), pen_(std::make_unique<TPen>()) {}
 
 TCanvas::TCanvas(TSurface* surface) : TCanvas() { surface_ = surface; }

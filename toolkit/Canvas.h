@@ -33,6 +33,7 @@ constexpr uint32_t DT_BOTTOM = 8;
 constexpr uint32_t DT_WORDBREAK = 16;
 constexpr uint32_t DT_SINGLELINE = 32;
 constexpr uint32_t DT_EXPANDTABS = 64;
+constexpr uint32_t DT_NOCLIP = 256;
 constexpr uint32_t DT_CALCRECT = 1024;
 constexpr uint32_t DT_NOPREFIX = 2048;
 constexpr uint32_t DT_EDITCONTROL = 8192;
@@ -72,6 +73,8 @@ struct TTextMetric {
 };
 
 class TFontEngine;
+class TFontFace;
+class TTextRenderer;
 
 // Draws on a surface with the classic desktop rules. Coordinates are the
 // canvas's own; Origin is where (0, 0) lies on the surface, so a windowless
@@ -145,26 +148,37 @@ class TCanvas {
   void BrushCopy(const TRect& destRect, const TSurface& source, const TRect& sourceRect, TColor transparent);
 
   // Text in the font and its colour, antialiased in grey levels, never
-  // painting a background. Character extra spacing applies to all of it.
+  // painting a background: a fully covered pixel takes exactly the font
+  // colour. A character is one code point and advances by its integer width
+  // plus the character extra; no kerning. A line is ascent + descent high.
   int32_t TextCharacterExtra() const { return charExtra_; }
   void SetTextCharacterExtra(int32_t extra) { charExtra_ = extra; }
   TTextMetric GetTextMetrics() const;
+  // The width of Text as one line (every code point counted, none
+  // interpreted) and the line height, also for an empty text.
   TSize TextExtent(const QString& text) const;
   int32_t TextWidth(const QString& text) const { return TextExtent(text).cx; }
   int32_t TextHeight(const QString& text) const { return TextExtent(text).cy; }
-  // One line with its top-left at (x, y), turned by the font's escapement
-  // about that point; no format, no clipping rectangle.
+  // One line with its top-left at (x, y), turned counter-clockwise by the
+  // font's escapement about that point; no format, no clipping rectangle.
   void ExtTextOut(int32_t x, int32_t y, const QString& text);
   void TextOut(int32_t x, int32_t y, const QString& text) { ExtTextOut(x, y, text); }
-  // Lays Text out in Rect by Format; returns the text height. With
-  // DT_CALCRECT it only measures, setting Rect.Right and Rect.Bottom.
+  // Lays Text out in Rect by Format and returns the text height. Lines break
+  // at CR, LF and CR LF (not with DT_SINGLELINE); DT_VCENTER and DT_BOTTOM
+  // act only with DT_SINGLELINE; "&x" underlines x and "&&" is "&" unless
+  // DT_NOPREFIX; tab stops every 8 average widths with DT_EXPANDTABS.
+  // Output is clipped to Rect unless DT_NOCLIP; a rotated font turns the
+  // whole block about Rect's top-left. With DT_CALCRECT it only measures,
+  // setting Rect.Right and Rect.Bottom (with DT_WORDBREAK the incoming width
+  // is the wrapping width); ellipses do not shorten what it measures.
   int32_t DrawTextEx(const QString& text, TRect& rect, uint32_t format);
   // True when the current font is a scalable outline font.
   bool IsTrueTypeFont() const;
 
   // Path bracket: between BeginPath and EndPath text outputs add their
   // outlines to the path instead of painting; StrokePath outlines the path
-  // with the pen (width 0: the thinnest pen) and discards it.
+  // with the pen (width 0: the thinnest pen), without antialiasing, and
+  // discards it. StrokePath inside an open bracket does nothing.
   void BeginPath();
   void EndPath();
   void StrokePath();
@@ -183,7 +197,13 @@ class TCanvas {
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
   HPALETTE palette_;
+  // Text: faces and the renderer are made on first use and belong to this
+  // canvas alone.
+  TFontFace& TextFace() const;
+  TTextRenderer& TextRenderer();
   int32_t charExtra_ = 0;
   bool pathOpen_ = false;
-  QPainterPath path_;
+  QPainterPath path_;  // device coordinates
+  mutable std::unique_ptr<TFontEngine> fontEngine_;
+  std::unique_ptr<TTextRenderer> textRenderer_;
 };

@@ -36,20 +36,23 @@ std::vector<int32_t> NearestMap(int32_t destFirst, int32_t destLast, int32_t des
   return map;
 }
 
-void ApplyRow(QRgb* dest, const QRgb* source, const int32_t* columns, int32_t count, TCopyMode mode,
-              const TPixelMapping& mapping) {
-  const bool direct = columns == nullptr && mapping.kind == TPixelMapping::Same;
-  if (direct && mode == cmSrcCopy) {
-    std::memcpy(dest, source, static_cast<size_t>(count) * sizeof(QRgb));
-    return;
+template <typename Combine>
+void CombineRow(QRgb* dest, const QRgb* source, int32_t count, const TPixelMapping& mapping, Combine combine) {
+  if (mapping.kind == TPixelMapping::Same) {
+    for (int32_t i = 0; i < count; ++i) dest[i] = combine(dest[i], source[i]);
+  } else {
+    for (int32_t i = 0; i < count; ++i) dest[i] = combine(dest[i], mapping(source[i]));
   }
-  for (int32_t i = 0; i < count; ++i) {
-    const QRgb s = mapping(source[columns ? columns[i] : i]);
-    switch (mode) {
-      case cmSrcAnd: dest[i] &= s; break;
-      case cmSrcPaint: dest[i] |= s; break;
-      default: dest[i] = s; break;
-    }
+}
+
+// Combines Count source pixels into the destination row by the raster operation.
+void ApplyRow(QRgb* dest, const QRgb* source, int32_t count, TCopyMode mode, const TPixelMapping& mapping) {
+  switch (mode) {
+    case cmSrcAnd: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d & s; }); break;
+    case cmSrcPaint: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d | s; }); break;
+    default:
+      if (mapping.kind == TPixelMapping::Same) std::memcpy(dest, source, static_cast<size_t>(count) * sizeof(QRgb));
+      else CombineRow(dest, source, count, mapping, [](QRgb, QRgb s) { return s; });
   }
 }
 
@@ -65,6 +68,8 @@ void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect
   TPixelMapping mapping;
   if (source.surface_->Monochrome() && !surface_->Monochrome())
     mapping = {TPixelMapping::MonoToColor, ColorToPixel(bkColor_), ColorToPixel(textColor_), 0};
+  if (mapping.kind == TPixelMapping::MonoToColor && mapping.white == kWhitePixel && mapping.black == kBlackPixel)
+    mapping.kind = TPixelMapping::Same;  // the usual masking colours map each pixel to itself
   else if (!source.surface_->Monochrome() && surface_->Monochrome())
     mapping = {TPixelMapping::ColorToMono, kWhitePixel, kBlackPixel, ColorToPixel(source.bkColor_)};
 
@@ -84,13 +89,13 @@ void TCanvas::CopyRect(const TRect& destRect, const TCanvas& source, const TRect
     QRgb* destRow = surface_->Row(y) + area.Left;
     const QRgb* srcRow = from.Row(sy);
     if (!stretched && columnsInside) {
-      ApplyRow(destRow, srcRow + columns.front(), nullptr, area.Width(), copyMode_, mapping);
+      ApplyRow(destRow, srcRow + columns.front(), area.Width(), copyMode_, mapping);
       continue;
     }
     // Columns outside the source are left alone.
     for (int32_t i = 0; i < area.Width(); ++i) {
       const int32_t sx = columns[static_cast<size_t>(i)];
-      if (sx >= 0 && sx < from.Width()) ApplyRow(destRow + i, srcRow + sx, nullptr, 1, copyMode_, mapping);
+      if (sx >= 0 && sx < from.Width()) ApplyRow(destRow + i, srcRow + sx, 1, copyMode_, mapping);
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "toolkit/Font.h"
 
+#include "toolkit/FontEngine.h"
 #include "toolkit/IntMath.h"
 
 namespace {
@@ -67,6 +68,8 @@ void TFont::SetCharset(uint8_t charset) {
   ResetHandleExtras();
   Changed();
 }
+
+bool TFont::IsTrueType() const { return IsOutlineFace(log_); }
 
 void TFont::SetHandle(const TLogFont& logFont) {
   if (logFont == log_) return;

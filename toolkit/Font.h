@@ -51,6 +51,9 @@ class TFont {
   uint8_t Charset() const { return log_.CharSet; }
   void SetCharset(uint8_t charset);
 
+  // True when the face this font resolves to is a scalable outline font.
+  bool IsTrueType() const;
+
   const TLogFont& Handle() const { return log_; }
   void SetHandle(const TLogFont& logFont);
 
