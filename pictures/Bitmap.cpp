@@ -156,6 +156,13 @@ void TBitmap::Assign(const TBitmap& source) {
   Changed();
 }
 
+void TBitmap::AssignDib(TDib dib) {
+  dib_ = std::move(dib);
+  ownHalftone_ = false;
+  PixelsChanging();
+  Changed();
+}
+
 TPixelFormat TBitmap::PixelFormat() const {
   if (!dib_) return pfDevice;
   const TColorMasks masks = dib_->EffectiveMasks();
