@@ -163,7 +163,7 @@ int RunDecode(TDecodeJob& job) {
     return 1;
   }
   jpeg_create_decompress(&c);
-  c.client_data = &job;
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
   jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(job.data->constData()),
                static_cast<unsigned long>(job.data->size()));
   jpeg_read_header(&c, TRUE);
@@ -212,7 +212,7 @@ int RunEncode(TEncodeJob& job) {
     return 1;
   }
   jpeg_create_compress(&c);
-  c.client_data = &job;
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
   jpeg_mem_dest(&c, &job.buffer, &job.size);
   c.image_width = static_cast<JDIMENSION>(job.width);
   c.image_height = static_cast<JDIMENSION>(job.height);
