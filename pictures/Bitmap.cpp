@@ -29,7 +29,7 @@ void CopyOverlap(const TDib& source, TDib& dest) {
   const int64_t bits = static_cast<int64_t>(std::min(source.Width, dest.Width)) * dest.BitCount;
   const auto bytes = static_cast<size_t>((bits + 7) / 8);
   for (int32_t y = 0; y < rows && bytes > 0; ++y) std::memcpy(dest.Row(y), source.Row(y), bytes);
-  dest.ClearPadding();
+  dest.ClearPadding(0, rows);
 }
 
 }  // namespace
@@ -153,6 +153,13 @@ void TBitmap::Assign(const TBitmap& source) {
   palette_ = source.palette_;
   ownHalftone_ = source.ownHalftone_;
   keptBytes_ = source.keptBytes_;
+  Changed();
+}
+
+void TBitmap::AssignDib(TDib dib) {
+  dib_ = std::move(dib);
+  ownHalftone_ = false;
+  PixelsChanging();
   Changed();
 }
 

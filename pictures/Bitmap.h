@@ -64,6 +64,8 @@ class TBitmap : public TGraphic {
 
   // Takes Source's size, format, pixels, colour table, palette and kept bytes.
   void Assign(const TBitmap& source);
+  // Becomes Dib (format, colour table, rows); the palette stays.
+  void AssignDib(TDib dib);
 
   TPixelFormat PixelFormat() const;
   // Converts the pixels: indexed formats take the nearest colours of the

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "pictures/BmpRle.h"
 #include "pictures/StreamIO.h"
@@ -175,18 +176,22 @@ int64_t ImageSize(const TBmpHeader& h, int64_t available) {
 
 void ReadRows(QIODevice& stream, const TBmpHeader& h, int64_t imageSize, TDib& dib) {
   dib.Allocate(static_cast<int32_t>(h.width), static_cast<int32_t>(h.Rows()));
-  int64_t left = std::min<int64_t>(imageSize, dib.Bits.size());
+  const int64_t bytes = std::min<int64_t>(imageSize, dib.Bits.size());
+  // Rows the file does not hold stay 0, padding included.
+  const auto rows = static_cast<int32_t>((bytes + dib.Stride() - 1) / dib.Stride());
   if (h.height > 0) {
     // Bottom row first, as stored: one read straight into the rows.
-    ReadExact(stream, dib.Bits.data(), left);
+    ReadExact(stream, dib.Bits.data(), bytes);
+    dib.ClearPadding(dib.Height - rows, dib.Height);
   } else {
+    int64_t left = bytes;
     for (int32_t y = 0; y < dib.Height && left > 0; ++y) {
       const int64_t n = std::min<int64_t>(dib.Stride(), left);
       if (!ReadExact(stream, dib.Row(y), n)) break;
       left -= n;
     }
+    dib.ClearPadding(0, rows);
   }
-  dib.ClearPadding();
 }
 
 TBmpImage ReadRle(QIODevice& stream, const QByteArray& head, const TBmpHeader& h, uint32_t offBits) {
@@ -202,15 +207,14 @@ TBmpImage ReadRle(QIODevice& stream, const QByteArray& head, const TBmpHeader& h
   const int64_t imageSize = ImageSize(h, fileSize - l.pixelStart);
   TByteCursor rows(bytes + l.pixelStart, static_cast<size_t>(imageSize));
   image.Surface = TSurface(static_cast<int32_t>(h.width), static_cast<int32_t>(h.Rows()));
+  if (image.Surface.IsNull()) throw std::bad_alloc();
   image.Surface.Image().fill(qRgb(0, 0, 0));
   ExpandRle(rows, h.compression == BI_RLE4, format.ColorTable, image.Surface);
   image.Palette = PaletteOf(format.ColorTable);
   return image;
 }
 
-}  // namespace
-
-TBmpImage ReadBmp(QIODevice& stream) {
+TBmpImage ReadFile(QIODevice& stream) {
   const int64_t fileSize = StreamRemaining(stream);
   if (fileSize == 0) return {};
   QByteArray head(kFileHeaderSize + 4, Qt::Uninitialized);
@@ -240,4 +244,15 @@ TBmpImage ReadBmp(QIODevice& stream) {
   ReadRows(stream, h, ImageSize(h, fileSize - l.pixelStart), image.Dib);
   if (h.bitCount > 8 && !image.Dib.ColorTable.empty()) image.Palette = PaletteOf(image.Dib.ColorTable);
   return image;
+}
+
+}  // namespace
+
+TBmpImage ReadBmp(QIODevice& stream) {
+  try {
+    return ReadFile(stream);
+  } catch (const std::bad_alloc&) {
+    // No memory for the pixels the header asks for.
+    NotValid();
+  }
 }

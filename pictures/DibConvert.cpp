@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <unordered_map>
 
 namespace {
@@ -157,7 +158,10 @@ void SurfaceToRgb(const TSurface& surface, TDib& dib) {
 
 void DibToSurface(const TDib& dib, TSurface& surface) {
   surface = TSurface(dib.Width, dib.Height);
-  if (surface.IsNull()) return;
+  if (surface.IsNull()) {
+    if (dib.Width > 0 && dib.Height > 0) throw std::bad_alloc();  // the image could not be allocated
+    return;
+  }
   if (dib.Indexed()) IndexedToSurface(dib, surface);
   else if (dib.BitCount == 24) RgbToSurface(dib, surface);
   else MaskedToSurface(dib, surface);

@@ -7,21 +7,19 @@
 
 namespace {
 
-// Zeroed bytes for pixel rows. Buffers of megapixel pictures ask the kernel
-// for huge pages first: a 12-megapixel picture then costs a few dozen page
-// faults instead of thousands, which took a good part of the time of
-// decoding it.
-QByteArray ZeroedPixelBuffer(int64_t size) {
+// Rows for Width x Height, not cleared. Pages are faulted in with one call
+// rather than one fault per page as the rows are first written.
+QByteArray PixelBuffer(int32_t width, int32_t height, int bitCount) {
+  const int64_t size = width > 0 && height > 0 ? DibStride(width, bitCount) * height : 0;
   QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-  constexpr int64_t kHugePageWorthy = int64_t(4) << 20;
-  if (size >= kHugePageWorthy) {
+  constexpr int64_t kLarge = int64_t(1) << 20;
+  if (size >= kLarge) {
     constexpr uintptr_t kPage = 4096;
     const auto start = reinterpret_cast<uintptr_t>(bytes.data());
     const uintptr_t begin = (start + kPage - 1) & ~(kPage - 1);
     const uintptr_t end = (start + static_cast<uintptr_t>(size)) & ~(kPage - 1);
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // advice only: failure is harmless
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);  // advice only: failure is harmless
   }
-  std::memset(bytes.data(), 0, static_cast<size_t>(size));
   return bytes;
 }
 
@@ -49,19 +47,23 @@ TColorMasks TDib::EffectiveMasks() const {
 }
 
 void TDib::Allocate(int32_t width, int32_t height) {
-  Width = width;
-  Height = height;
-  const int64_t size = width > 0 && height > 0 ? DibStride(width, BitCount) * height : 0;
-  Bits = ZeroedPixelBuffer(size);
+  AllocateUncleared(width, height);
+  std::memset(Bits.data(), 0, static_cast<size_t>(Bits.size()));
 }
 
-void TDib::ClearPadding() {
+void TDib::AllocateUncleared(int32_t width, int32_t height) {
+  Width = width;
+  Height = height;
+  Bits = PixelBuffer(width, height, BitCount);
+}
+
+void TDib::ClearPadding(int32_t first, int32_t last) {
   const int64_t usedBits = static_cast<int64_t>(Width) * BitCount;
   const auto fullBytes = static_cast<int32_t>(usedBits / 8);
   const int32_t stride = Stride();
   if (Bits.isEmpty() || usedBits == static_cast<int64_t>(stride) * 8) return;
   const int partBits = static_cast<int>(usedBits % 8);
-  for (int32_t y = 0; y < Height; ++y) {
+  for (int32_t y = first; y < last; ++y) {
     uint8_t* row = Row(y);
     int32_t from = fullBytes;
     // Pixels fill a byte from its high bits down.

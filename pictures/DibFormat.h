@@ -63,8 +63,13 @@ struct TDib {
   // Zeroed rows for Width x Height (either may be 0). ASSUMPTION: the size
   // has passed PictureSizeAllowed or is empty.
   void Allocate(int32_t width, int32_t height);
-  // Zeroes the bits after the last pixel of every row.
-  void ClearPadding();
+  // As Allocate, but the rows are not cleared. ASSUMPTION: the caller
+  // writes or clears every byte of every row, padding included, before
+  // anyone reads them.
+  void AllocateUncleared(int32_t width, int32_t height);
+  // Zeroes the bits after the last pixel of rows First to Last - 1
+  // (counted from the top).
+  void ClearPadding(int32_t first, int32_t last);
 
  private:
   qsizetype RowOffset(int32_t y) const { return static_cast<qsizetype>(Height - 1 - y) * Stride(); }

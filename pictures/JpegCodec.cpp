@@ -6,8 +6,10 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <vector>
 
 #include <jpeglib.h>
@@ -85,47 +87,50 @@ struct TDecodeJob : TJob {
   jpeg_decompress_struct cinfo{};
   const QByteArray* data = nullptr;
   const TJPEGSettings* settings = nullptr;
-  TBitmap* bitmap = nullptr;  // null: header only
+  bool decode = false;  // false: header only
   TJpegInfo info;
   bool quantized = false;
+  TDib dib;             // the output rows, uncleared until the library writes them
+  bool sized = false;
+  JDIMENSION rowsDone = 0;
   std::vector<JSAMPROW> rows;
 };
 
-// Runs a step on the bitmap, keeping a C++ error for after the library is
+// Runs a step that allocates, keeping a C++ error for after the library is
 // closed.
 template <typename Step>
 bool Guarded(TDecodeJob& job, Step step) {
   try {
-    step(job.cinfo, *job.bitmap);
+    step(job);
     return true;
+  } catch (const std::bad_alloc&) {
+    job.failure = std::make_exception_ptr(EJPEG(JERR_OUT_OF_MEMORY));
+    return false;
   } catch (...) {
     job.failure = std::current_exception();
     return false;
   }
 }
 
-// Before decompression starts: the bitmap takes the output's format and
-// size, so that it keeps them whatever happens later.
-void SizeBitmap(const jpeg_decompress_struct& c, TBitmap& bitmap, TDecodeJob& job) {
-  bitmap.SetPixelFormat(job.quantized ? pf8bit : pf24bit);
-  bitmap.SetSize(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
+// Before decompression starts: rows of the output's format and size.
+void SizeRows(TDecodeJob& job) {
+  const jpeg_decompress_struct& c = job.cinfo;
+  job.dib.BitCount = job.quantized ? 8 : 24;
+  job.dib.AllocateUncleared(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
   job.rows.resize(c.output_height);
-  for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = bitmap.ScanLine(static_cast<int32_t>(y));
+  for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = job.dib.Row(static_cast<int32_t>(y));
+  job.sized = true;
 }
 
 // Once decompression has started: the library's colour map as colour table
-// and palette (grey levels for greyscale output).
-void ColorBitmap(const jpeg_decompress_struct& c, TBitmap& bitmap) {
+// (grey levels for greyscale output).
+void TakeColorMap(TDecodeJob& job) {
+  const jpeg_decompress_struct& c = job.cinfo;
   const bool grey = c.out_color_components == 1;
-  std::vector<QRgb> colors;
   for (int i = 0; i < c.actual_number_of_colors; ++i) {
     const int r = c.colormap[0][i];
-    colors.push_back(grey ? qRgb(r, r, r) : qRgb(r, c.colormap[1][i], c.colormap[2][i]));
+    job.dib.ColorTable.push_back(grey ? qRgb(r, r, r) : qRgb(r, c.colormap[1][i], c.colormap[2][i]));
   }
-  bitmap.SetColorTable(colors);
-  auto palette = std::make_shared<TLogPalette>();
-  palette->Entries = std::move(colors);
-  bitmap.SetPalette(std::move(palette));
 }
 
 void ApplyDecodeSettings(jpeg_decompress_struct& c, const TJPEGSettings& s, bool& quantized) {
@@ -153,11 +158,12 @@ void ApplyDecodeSettings(jpeg_decompress_struct& c, const TJPEGSettings& s, bool
 int RunDecode(TDecodeJob& job) {
   jpeg_decompress_struct& c = job.cinfo;
   if (setjmp(job.error.jump)) {
+    job.rowsDone = c.output_scanline;
     jpeg_destroy_decompress(&c);
     return 1;
   }
   jpeg_create_decompress(&c);
-  c.client_data = &job;
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
   jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(job.data->constData()),
                static_cast<unsigned long>(job.data->size()));
   jpeg_read_header(&c, TRUE);
@@ -166,21 +172,22 @@ int RunDecode(TDecodeJob& job) {
   job.info.Height = static_cast<int32_t>(c.image_height);
   job.info.Grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
   job.info.Progressive = jpeg_has_multiple_scans(&c);
-  if (job.bitmap) {
+  if (job.decode) {
     ApplyDecodeSettings(c, *job.settings, job.quantized);
     if (job.progress.progress_monitor) c.progress = &job.progress;
     jpeg_calc_output_dimensions(&c);
-    if (!Guarded(job, [&job](const jpeg_decompress_struct& d, TBitmap& b) { SizeBitmap(d, b, job); })) {
+    if (!Guarded(job, SizeRows)) {
       jpeg_destroy_decompress(&c);
       return 1;
     }
     jpeg_start_decompress(&c);
-    if (job.quantized && !Guarded(job, ColorBitmap)) {
+    if (job.quantized && !Guarded(job, TakeColorMap)) {
       jpeg_destroy_decompress(&c);
       return 1;
     }
     while (c.output_scanline < c.output_height)
       jpeg_read_scanlines(&c, job.rows.data() + c.output_scanline, c.output_height - c.output_scanline);
+    job.rowsDone = c.output_height;
     jpeg_finish_decompress(&c);
   }
   jpeg_destroy_decompress(&c);
@@ -205,7 +212,7 @@ int RunEncode(TEncodeJob& job) {
     return 1;
   }
   jpeg_create_compress(&c);
-  c.client_data = &job;
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
   jpeg_mem_dest(&c, &job.buffer, &job.size);
   c.image_width = static_cast<JDIMENSION>(job.width);
   c.image_height = static_cast<JDIMENSION>(job.height);
@@ -249,8 +256,23 @@ bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& 
   Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
   job.data = &data;
   job.settings = &settings;
-  job.bitmap = &bitmap;
-  if (RunDecode(job) != 0) Fail(job);
+  job.decode = true;
+  const bool failed = RunDecode(job) != 0;
+  if (job.sized) {
+    // The library writes whole rows of pixels: what it never reached, and
+    // the padding, is cleared here rather than all rows beforehand.
+    TDib& dib = job.dib;
+    for (auto y = static_cast<int32_t>(job.rowsDone); y < dib.Height; ++y)
+      std::memset(dib.Row(y), 0, static_cast<size_t>(dib.Stride()));
+    dib.ClearPadding(0, static_cast<int32_t>(job.rowsDone));
+    if (job.quantized) {
+      auto palette = std::make_shared<TLogPalette>();
+      palette->Entries = dib.ColorTable;
+      bitmap.SetPalette(std::move(palette));
+    }
+    bitmap.AssignDib(std::move(dib));
+  }
+  if (failed) Fail(job);
   return job.quantized;
 }
 

@@ -29,9 +29,10 @@ TJpegInfo ReadJpegHeader(const QByteArray& data);
 
 // Decodes Data into Bitmap: 8 bits per pixel with the library's colour map
 // as colour table and palette when colours are reduced (greyscale output,
-// or 8-bit settings), else 24 bits, rows handed over in the bitmap's own
-// blue-green-red order. On an error after the output size is known the
-// bitmap keeps the rows decoded so far. Returns whether a palette was made.
+// or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
+// blue-green-red order. The rows go to the bitmap when decoding ends; on an
+// error after the output size is known it gets the rows decoded so far and
+// rows of zeros below them. Returns whether a palette was made.
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress);
 

@@ -1,6 +1,8 @@
 // The JPEG picture: every test file as its manifest says, decoded pixels
 // equal to libjpeg-turbo's own djpeg with the float DCT, the encoder's
 // settings, kept bytes, errors and progress reports.
+#include <algorithm>
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
@@ -172,6 +174,23 @@ TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
   EXPECT_EQ(jpeg.Width(), 227);
   EXPECT_EQ(jpeg.Height(), 149);
   EXPECT_NO_THROW(jpeg.Draw(target.Canvas(), Rect(0, 0, 10, 10)));
+  // It failed before any row was written: every row is cleared.
+  const TBitmap& bitmap = jpeg.Bitmap();
+  for (int y = 0; y < 149; ++y) {
+    const uint8_t* row = std::as_const(bitmap).ScanLine(y);
+    ASSERT_TRUE(std::all_of(row, row + bitmap.BytesPerScanLine(), [](uint8_t b) { return b == 0; })) << "row " << y;
+  }
+}
+
+TEST(Jpeg, RowPaddingIsCleared) {
+  TJPEGImage jpeg;
+  Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  const TBitmap& bitmap = jpeg.Bitmap();
+  ASSERT_EQ(bitmap.BytesPerScanLine(), 684);  // 227 x 3 = 681 bytes of pixels
+  for (int y = 0; y < 149; ++y) {
+    const uint8_t* row = std::as_const(bitmap).ScanLine(y);
+    ASSERT_EQ(row[681] | row[682] | row[683], 0) << "row " << y;
+  }
 }
 
 TEST(Jpeg, RedStaysRed) {
