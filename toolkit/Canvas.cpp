@@ -13,8 +13,9 @@ void TCanvas::SelectClipRect(const TRect& deviceRect) { clip_ = deviceRect; }
 
 TRect TCanvas::DeviceClip() const {
   if (!HandleAllocated()) return {};
-  const TRect bounds = surface_->Bounds();
-  return clip_ ? clip_->Intersect(bounds) : bounds;
+  TRect area = surface_->Bounds();
+  if (limit_) area = area.Intersect(*limit_);
+  return clip_ ? clip_->Intersect(area) : area;
 }
 
 HPALETTE TCanvas::SelectPalette(HPALETTE palette, bool /*foreground*/) {

@@ -116,7 +116,13 @@ class TCanvas {
   void SelectClipRect(const TRect& deviceRect);
   void RemoveClipRegion() { clip_.reset(); }
   std::optional<TRect> ClipRegion() const { return clip_; }
-  // The device pixels drawing may change: the surface within the clip region.
+  // The part of the surface the canvas may touch at all, below any clip
+  // region (device coordinates): a host limits a windowless control to the
+  // area it repaints. Selecting or removing a clip region leaves it alone.
+  void SetPaintLimit(std::optional<TRect> deviceRect) { limit_ = deviceRect; }
+  std::optional<TRect> PaintLimit() const { return limit_; }
+  // The device pixels drawing may change: the surface within the paint
+  // limit and the clip region.
   TRect DeviceClip() const;
 
   // Inert palettes: selecting returns the previous one.
@@ -197,6 +203,7 @@ class TCanvas {
   TColor bkColor_ = clWhite;
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
+  std::optional<TRect> limit_;
   HPALETTE palette_;
   // Text: faces and the renderer are made on first use and belong to this
   // canvas alone.

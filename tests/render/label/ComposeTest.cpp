@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "render/Compose.h"
+#include "support/PixelAssert.h"
+#include "toolkit/Control.h"
+#include "toolkit/HeadlessHost.h"
+
+namespace {
+
+// Fills its client area with its colour.
+class TBlock : public TGraphicControl {
+ public:
+  TBlock(TControlHost& host, TRect bounds, TColor color) {
+    SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    SetColor(color);
+    SetParent(&host);
+  }
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(Color());
+    Canvas().FillRect(ClientRect());
+  }
+};
+
+TEST(Compose, PaintsTheControlsOverTheBackgroundAtItsSize) {
+  TBitmap background(40, 30);
+  background.Canvas().Brush().SetColor(clGreen);
+  background.Canvas().FillRect({0, 0, 40, 30});
+  background.Canvas().SetPixel(0, 0, clYellow);
+  THeadlessHost host(100, 100);
+  TBlock lower(host, {10, 10, 20, 20}, clRed);
+  TBlock upper(host, {15, 15, 60, 25}, clBlue);
+  TBlock hidden(host, {0, 20, 5, 30}, clAqua);
+  hidden.SetVisible(false);
+  // What the window shows plays no part.
+  host.Update();
+  host.Surface().Image().fill(ColorToPixel(clBlack));
+
+  const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
+  ASSERT_EQ(picture->Width(), 40);
+  ASSERT_EQ(picture->Height(), 30);
+  EXPECT_EQ(picture->Surface().Image().format(), QImage::Format_RGB32);
+  const TSurface& s = picture->Surface();
+  EXPECT_TRUE(PixelIs(s, 0, 0, clYellow));
+  EXPECT_TRUE(PixelIs(s, 9, 10, clGreen));
+  EXPECT_TRUE(PixelIs(s, 10, 10, clRed));
+  EXPECT_TRUE(PixelIs(s, 14, 19, clRed));
+  EXPECT_TRUE(PixelIs(s, 15, 15, clBlue));
+  EXPECT_TRUE(PixelIs(s, 39, 24, clBlue));
+  EXPECT_TRUE(PixelIs(s, 39, 25, clGreen));
+  EXPECT_TRUE(PixelIs(s, 2, 25, clGreen));
+  EXPECT_TRUE(host.InvalidRects().empty());
+  EXPECT_EQ(lower.Canvas().Surface(), nullptr);
+}
+
+TEST(Compose, AnEmptyBackgroundGivesAnEmptyPicture) {
+  TBitmap background;
+  THeadlessHost host(10, 10);
+  TBlock block(host, {0, 0, 5, 5}, clRed);
+  const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
+  EXPECT_TRUE(picture->Empty());
+}
+
+}  // namespace
