@@ -4,9 +4,11 @@
 #include <cstdio>
 
 #include "pictures/Bitmap.h"
+#include "pictures/JpegStartup.h"
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
+  StartJpegSupport();
   TBitmap bitmap(320, 120);
   TCanvas& canvas = bitmap.Canvas();
   canvas.Brush().SetColor(clBtnFace);

@@ -1,14 +1,27 @@
 #pragma once
+#include <QIODevice>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "toolkit/Geometry.h"
 
 class TCanvas;
+class TGraphic;
+
+// Stages of a long operation (decoding, encoding) reported to a listener.
+enum TProgressStage : uint8_t { psStarting, psRunning, psEnding };
+
+// A progress report: the stage, the whole percentage done, whether the
+// listener should repaint now, the band of rows finished since the last
+// report and a message.
+using TProgressEvent = std::function<void(TGraphic* sender, TProgressStage stage, uint8_t percentDone,
+                                          bool redrawNow, const TRect& rect, const QString& message)>;
 
 // Base of every picture kind: a size, a way to draw itself stretched into a
-// rectangle, and a change report to whoever listens (the picture holder).
+// rectangle, loading from and saving to byte streams and files, and change
+// and progress reports to whoever listens (the picture holder).
 class TGraphic {
  public:
   TGraphic() = default;
@@ -22,11 +35,30 @@ class TGraphic {
   virtual bool Empty() const { return Width() == 0 || Height() == 0; }
   // Draws the whole picture stretched into Rect of Canvas.
   virtual void Draw(TCanvas& canvas, const TRect& rect) = 0;
+  // A new graphic of the same kind with this one's picture.
+  virtual std::unique_ptr<TGraphic> Clone() const = 0;
+
+  // Reads the picture from the stream's position to its end. A failure
+  // leaves this graphic as it was.
+  virtual void LoadFromStream(QIODevice& stream) = 0;
+  virtual void SaveToStream(QIODevice& stream) = 0;
+
+  // Opens the file for reading ("Cannot open file %s") and loads it.
+  void LoadFromFile(const QString& path);
+  // Writes the file through a temporary file in the same folder that then
+  // replaces the target, so a failed save never leaves a damaged or half
+  // written file ("Cannot create file %s" when the folder or file cannot be
+  // written). A replaced file keeps its permissions.
+  void SaveToFile(const QString& path);
 
   std::function<void(TGraphic* sender)> OnChange;
+  TProgressEvent OnProgress;
 
  protected:
   void Changed() {
     if (OnChange) OnChange(this);
+  }
+  void Progress(TProgressStage stage, uint8_t percentDone, bool redrawNow, const TRect& rect) {
+    if (OnProgress) OnProgress(this, stage, percentDone, redrawNow, rect, QString());
   }
 };

@@ -4,9 +4,12 @@
 
 #include <QGuiApplication>
 
+#include "pictures/JpegStartup.h"
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  StartJpegSupport();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

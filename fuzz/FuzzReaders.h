@@ -1,0 +1,68 @@
+#pragma once
+// What the reader fuzzers do with one input, shared with the regression
+// test that replays the inputs kept under tests/data/fuzz/. A reader may
+// refuse the bytes with one of our exceptions; anything else (a crash, a
+// sanitizer report, a foreign exception, a written file that does not read
+// back) is a fault.
+#include <QBuffer>
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+#include "pictures/Bitmap.h"
+#include "pictures/Jpeg.h"
+#include "toolkit/Exceptions.h"
+
+namespace fuzz {
+
+// Pictures above this are read but not converted or decoded further, so
+// that a run spends its time on parsing rather than on filling memory.
+constexpr int64_t kFullWorkPixels = int64_t(1) << 22;
+
+inline bool Small(const TGraphic& graphic) {
+  return static_cast<int64_t>(graphic.Width()) * graphic.Height() <= kFullWorkPixels;
+}
+
+inline QByteArray Saved(TGraphic& graphic) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  graphic.SaveToStream(buffer);
+  return bytes;
+}
+
+inline void Load(TGraphic& graphic, QByteArray bytes) {
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  graphic.LoadFromStream(buffer);
+}
+
+inline void ExerciseBmpReader(const uint8_t* data, size_t size) {
+  TBitmap bitmap;
+  try {
+    Load(bitmap, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+  } catch (const Exception&) {
+    return;
+  }
+  if (!Small(bitmap)) return;
+  bitmap.Surface();
+  // What we write, we read back.
+  TBitmap again;
+  try {
+    Load(again, Saved(bitmap));
+  } catch (const Exception&) {
+    std::abort();
+  }
+  if (again.Width() != bitmap.Width() || again.Height() != bitmap.Height()) std::abort();
+}
+
+inline void ExerciseJpegReader(const uint8_t* data, size_t size) {
+  TJPEGImage jpeg;
+  try {
+    Load(jpeg, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    if (Small(jpeg)) jpeg.DIBNeeded();
+  } catch (const Exception&) {
+  }
+}
+
+}  // namespace fuzz

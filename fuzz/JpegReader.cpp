@@ -1,0 +1,7 @@
+// libFuzzer target: arbitrary bytes through the JPEG header reader and decoder.
+#include "FuzzReaders.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::ExerciseJpegReader(data, size);
+  return 0;
+}

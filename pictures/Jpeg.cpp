@@ -1,0 +1,118 @@
+#include "pictures/Jpeg.h"
+
+#include "pictures/StreamIO.h"
+#include "toolkit/Exceptions.h"
+
+TJPEGImage::TJPEGImage() : settings_(JPEGDefaults()) {}
+
+TJPEGImage::~TJPEGImage() = default;
+
+int32_t TJPEGImage::Scaled(int32_t size) const {
+  const int32_t denominator = 1 << settings_.Scale;
+  return (size + denominator - 1) / denominator;
+}
+
+int32_t TJPEGImage::Width() const { return bitmap_ ? bitmap_->Width() : Scaled(header_.Width); }
+
+int32_t TJPEGImage::Height() const { return bitmap_ ? bitmap_->Height() : Scaled(header_.Height); }
+
+void TJPEGImage::SetWidth(int32_t) { throw EInvalidGraphicOperation::CannotResizeJpeg(); }
+
+void TJPEGImage::SetHeight(int32_t) { throw EInvalidGraphicOperation::CannotResizeJpeg(); }
+
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
+  if (Empty()) return;
+  DIBNeeded();
+  bitmap_->Draw(canvas, rect);
+}
+
+std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
+  auto copy = std::make_unique<TJPEGImage>();
+  copy->Assign(*this);
+  return copy;
+}
+
+void TJPEGImage::LoadFromStream(QIODevice& stream) {
+  QByteArray data = ReadRemaining(stream);
+  const TJpegInfo header = ReadJpegHeader(data);
+  data_ = std::move(data);
+  header_ = header;
+  bitmap_.reset();
+  Changed();
+}
+
+void TJPEGImage::SaveToStream(QIODevice& stream) {
+  JPEGNeeded();
+  WriteAll(stream, data_);
+}
+
+void TJPEGImage::Assign(const TBitmap& bitmap) {
+  data_.clear();
+  header_ = {};
+  bitmap_ = std::make_unique<TBitmap>();
+  bitmap_->Assign(bitmap);
+  Changed();
+}
+
+void TJPEGImage::Assign(const TJPEGImage& source) {
+  if (&source == this) return;
+  data_ = source.data_;
+  header_ = source.header_;
+  settings_ = source.settings_;
+  bitmap_.reset();
+  if (source.bitmap_) {
+    bitmap_ = std::make_unique<TBitmap>();
+    bitmap_->Assign(*source.bitmap_);
+  }
+  Changed();
+}
+
+const TBitmap& TJPEGImage::Bitmap() {
+  DIBNeeded();
+  return *bitmap_;
+}
+
+void TJPEGImage::DIBNeeded() {
+  if (bitmap_) return;
+  if (data_.isEmpty()) bitmap_ = std::make_unique<TBitmap>();
+  else Decode();
+}
+
+void TJPEGImage::Decode() {
+  // The bitmap stays, partly filled, if decoding fails.
+  bitmap_ = std::make_unique<TBitmap>();
+  TJpegProgressMeter meter(ticks_);
+  Progress(psStarting, 0, false, TRect{});
+  bool paletteMade = false;
+  try {
+    paletteMade = DecodeJpeg(data_, settings_, *bitmap_, ProgressHook(meter));
+  } catch (...) {
+    Progress(psEnding, 0, false, TRect{});
+    throw;
+  }
+  if (paletteMade) Changed();
+  Progress(psEnding, 100, false, TRect{});
+}
+
+void TJPEGImage::JPEGNeeded() {
+  if (!data_.isEmpty() || !bitmap_ || bitmap_->Empty()) return;
+  TJpegProgressMeter meter(ticks_);
+  Progress(psStarting, 0, false, TRect{});
+  try {
+    data_ = EncodeJpeg(*bitmap_, settings_, ProgressHook(meter));
+  } catch (...) {
+    // Whatever was compressed before the failure is no picture.
+    data_.clear();
+    Progress(psEnding, 0, false, TRect{});
+    throw;
+  }
+  header_ = {bitmap_->Width(), bitmap_->Height(), settings_.Grayscale, settings_.ProgressiveEncoding};
+  Progress(psEnding, 100, false, TRect{});
+}
+
+TJpegProgressHook TJPEGImage::ProgressHook(TJpegProgressMeter& meter) {
+  if (!OnProgress) return {};
+  return [this, &meter](const TJpegProgressState& state) {
+    if (const auto report = meter.Update(state)) Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
+  };
+}

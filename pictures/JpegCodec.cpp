@@ -1,0 +1,295 @@
+// Every libjpeg call sits in a Run* function whose locals have no
+// destructors: the library reports errors by longjmp back to its setjmp,
+// and the C++ exception is thrown only after the function has returned.
+#include "pictures/JpegCodec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "pictures/Bitmap.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+constexpr int kReducedColors = 236;
+
+struct TErrorManager {
+  jpeg_error_mgr pub;
+  jmp_buf jump;
+};
+
+// What the C callbacks of one operation share.
+struct TJob {
+  TErrorManager error{};
+  jpeg_progress_mgr progress{};
+  const TJpegProgressHook* hook = nullptr;
+  std::exception_ptr failure;  // a C++ error from a progress hook or the bitmap
+};
+
+void ErrorExit(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<TErrorManager*>(cinfo->err)->jump, 1); }
+void EmitMessage(j_common_ptr, int) {}
+void OutputMessage(j_common_ptr) {}
+
+void ProgressMonitor(j_common_ptr cinfo) {
+  auto* job = static_cast<TJob*>(cinfo->client_data);
+  TJpegProgressState state;
+  state.PassCounter = cinfo->progress->pass_counter;
+  state.PassLimit = cinfo->progress->pass_limit;
+  state.CompletedPasses = cinfo->progress->completed_passes;
+  state.TotalPasses = cinfo->progress->total_passes;
+  if (cinfo->is_decompressor) {
+    const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    state.Row = static_cast<int32_t>(d->output_scanline);
+    state.Width = static_cast<int32_t>(d->output_width);
+    state.Height = static_cast<int32_t>(d->output_height);
+  } else {
+    const auto* c = reinterpret_cast<j_compress_ptr>(cinfo);
+    state.Row = static_cast<int32_t>(c->next_scanline);
+    state.Width = static_cast<int32_t>(c->image_width);
+    state.Height = static_cast<int32_t>(c->image_height);
+  }
+  bool failed = false;
+  try {
+    (*job->hook)(state);
+  } catch (...) {
+    job->failure = std::current_exception();
+    failed = true;
+  }
+  // Outside the handler: nothing of C++ is left to unwind.
+  if (failed) std::longjmp(job->error.jump, 1);
+}
+
+void Prepare(TJob& job, jpeg_common_struct& common, const TJpegProgressHook* hook) {
+  common.err = jpeg_std_error(&job.error.pub);
+  job.error.pub.error_exit = ErrorExit;
+  job.error.pub.emit_message = EmitMessage;
+  job.error.pub.output_message = OutputMessage;
+  job.hook = hook;
+  if (hook && *hook) job.progress.progress_monitor = ProgressMonitor;
+}
+
+// Message code of a failed Run*, or the C++ failure.
+[[noreturn]] void Fail(const TJob& job) {
+  if (job.failure) std::rethrow_exception(job.failure);
+  throw EJPEG(job.error.pub.msg_code);
+}
+
+struct TDecodeJob : TJob {
+  jpeg_decompress_struct cinfo{};
+  const QByteArray* data = nullptr;
+  const TJPEGSettings* settings = nullptr;
+  bool decode = false;  // false: header only
+  TJpegInfo info;
+  bool quantized = false;
+  TDib dib;             // the output rows, uncleared until the library writes them
+  bool sized = false;
+  JDIMENSION rowsDone = 0;
+  std::vector<JSAMPROW> rows;
+};
+
+// Runs a step that allocates, keeping a C++ error for after the library is
+// closed.
+template <typename Step>
+bool Guarded(TDecodeJob& job, Step step) {
+  try {
+    step(job);
+    return true;
+  } catch (const std::bad_alloc&) {
+    job.failure = std::make_exception_ptr(EJPEG(JERR_OUT_OF_MEMORY));
+    return false;
+  } catch (...) {
+    job.failure = std::current_exception();
+    return false;
+  }
+}
+
+// Before decompression starts: rows of the output's format and size.
+void SizeRows(TDecodeJob& job) {
+  const jpeg_decompress_struct& c = job.cinfo;
+  job.dib.BitCount = job.quantized ? 8 : 24;
+  job.dib.AllocateUncleared(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
+  job.rows.resize(c.output_height);
+  for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = job.dib.Row(static_cast<int32_t>(y));
+  job.sized = true;
+}
+
+// Once decompression has started: the library's colour map as colour table
+// (grey levels for greyscale output).
+void TakeColorMap(TDecodeJob& job) {
+  const jpeg_decompress_struct& c = job.cinfo;
+  const bool grey = c.out_color_components == 1;
+  for (int i = 0; i < c.actual_number_of_colors; ++i) {
+    const int r = c.colormap[0][i];
+    job.dib.ColorTable.push_back(grey ? qRgb(r, r, r) : qRgb(r, c.colormap[1][i], c.colormap[2][i]));
+  }
+}
+
+void ApplyDecodeSettings(jpeg_decompress_struct& c, const TJPEGSettings& s, bool& quantized) {
+  c.scale_num = 1;
+  c.scale_denom = 1u << s.Scale;
+  c.do_block_smoothing = s.Smoothing ? TRUE : FALSE;
+  if (s.Grayscale) c.out_color_space = JCS_GRAYSCALE;
+  quantized = s.PixelFormat == jf8Bit || c.out_color_space == JCS_GRAYSCALE;
+  if (quantized) {
+    c.quantize_colors = TRUE;
+    c.desired_number_of_colors = kReducedColors;
+  } else {
+    c.out_color_space = JCS_EXT_BGR;
+  }
+  if (s.Performance == jpBestQuality) {
+    c.dct_method = JDCT_FLOAT;
+  } else {
+    c.dct_method = JDCT_IFAST;
+    c.two_pass_quantize = FALSE;
+    c.dither_mode = JDITHER_ORDERED;
+  }
+}
+
+// 0 on success, else the failure is in the job.
+int RunDecode(TDecodeJob& job) {
+  jpeg_decompress_struct& c = job.cinfo;
+  if (setjmp(job.error.jump)) {
+    job.rowsDone = c.output_scanline;
+    jpeg_destroy_decompress(&c);
+    return 1;
+  }
+  jpeg_create_decompress(&c);
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
+  jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(job.data->constData()),
+               static_cast<unsigned long>(job.data->size()));
+  jpeg_read_header(&c, TRUE);
+  if (!PictureSizeAllowed(c.image_width, c.image_height)) ERREXIT1(&c, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
+  job.info.Width = static_cast<int32_t>(c.image_width);
+  job.info.Height = static_cast<int32_t>(c.image_height);
+  job.info.Grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
+  job.info.Progressive = jpeg_has_multiple_scans(&c);
+  if (job.decode) {
+    ApplyDecodeSettings(c, *job.settings, job.quantized);
+    if (job.progress.progress_monitor) c.progress = &job.progress;
+    jpeg_calc_output_dimensions(&c);
+    if (!Guarded(job, SizeRows)) {
+      jpeg_destroy_decompress(&c);
+      return 1;
+    }
+    jpeg_start_decompress(&c);
+    if (job.quantized && !Guarded(job, TakeColorMap)) {
+      jpeg_destroy_decompress(&c);
+      return 1;
+    }
+    while (c.output_scanline < c.output_height)
+      jpeg_read_scanlines(&c, job.rows.data() + c.output_scanline, c.output_height - c.output_scanline);
+    job.rowsDone = c.output_height;
+    jpeg_finish_decompress(&c);
+  }
+  jpeg_destroy_decompress(&c);
+  return 0;
+}
+
+struct TEncodeJob : TJob {
+  jpeg_compress_struct cinfo{};
+  const TJPEGSettings* settings = nullptr;
+  int32_t width = 0;
+  int32_t height = 0;
+  bool fourBytes = false;  // blue, green, red, unused
+  std::vector<JSAMPROW> rows;
+  unsigned char* buffer = nullptr;  // the library's, freed by us
+  unsigned long size = 0;
+};
+
+int RunEncode(TEncodeJob& job) {
+  jpeg_compress_struct& c = job.cinfo;
+  if (setjmp(job.error.jump)) {
+    jpeg_destroy_compress(&c);
+    return 1;
+  }
+  jpeg_create_compress(&c);
+  c.client_data = static_cast<TJob*>(&job);  // the callbacks see the base
+  jpeg_mem_dest(&c, &job.buffer, &job.size);
+  c.image_width = static_cast<JDIMENSION>(job.width);
+  c.image_height = static_cast<JDIMENSION>(job.height);
+  c.input_components = job.fourBytes ? 4 : 3;
+  c.in_color_space = job.fourBytes ? JCS_EXT_BGRX : JCS_EXT_BGR;
+  jpeg_set_defaults(&c);
+  c.dct_method = JDCT_FLOAT;
+  jpeg_set_quality(&c, job.settings->CompressionQuality, TRUE);
+  if (job.settings->Grayscale) jpeg_set_colorspace(&c, JCS_GRAYSCALE);
+  if (job.settings->ProgressiveEncoding) jpeg_simple_progression(&c);
+  if (job.progress.progress_monitor) c.progress = &job.progress;
+  jpeg_start_compress(&c, TRUE);
+  // One band of rows per call, so that progress is reported as it goes.
+  const JDIMENSION band = static_cast<JDIMENSION>(c.max_v_samp_factor * DCTSIZE);
+  while (c.next_scanline < c.image_height)
+    jpeg_write_scanlines(&c, job.rows.data() + c.next_scanline, std::min(band, c.image_height - c.next_scanline));
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  return 0;
+}
+
+// Frees the library's output buffer on every exit.
+struct TOutputBuffer {
+  unsigned char*& buffer;
+  ~TOutputBuffer() { std::free(buffer); }
+};
+
+}  // namespace
+
+TJpegInfo ReadJpegHeader(const QByteArray& data) {
+  TDecodeJob job;
+  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), nullptr);
+  job.data = &data;
+  if (RunDecode(job) != 0) Fail(job);
+  return job.info;
+}
+
+bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
+                const TJpegProgressHook& progress) {
+  TDecodeJob job;
+  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
+  job.data = &data;
+  job.settings = &settings;
+  job.decode = true;
+  const bool failed = RunDecode(job) != 0;
+  if (job.sized) {
+    // The library writes whole rows of pixels: what it never reached, and
+    // the padding, is cleared here rather than all rows beforehand.
+    TDib& dib = job.dib;
+    for (auto y = static_cast<int32_t>(job.rowsDone); y < dib.Height; ++y)
+      std::memset(dib.Row(y), 0, static_cast<size_t>(dib.Stride()));
+    dib.ClearPadding(0, static_cast<int32_t>(job.rowsDone));
+    if (job.quantized) {
+      auto palette = std::make_shared<TLogPalette>();
+      palette->Entries = dib.ColorTable;
+      bitmap.SetPalette(std::move(palette));
+    }
+    bitmap.AssignDib(std::move(dib));
+  }
+  if (failed) Fail(job);
+  return job.quantized;
+}
+
+QByteArray EncodeJpeg(const TBitmap& bitmap, const TJPEGSettings& settings, const TJpegProgressHook& progress) {
+  TEncodeJob job;
+  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
+  TOutputBuffer output{job.buffer};
+  job.settings = &settings;
+  job.width = bitmap.Width();
+  job.height = bitmap.Height();
+  job.fourBytes = bitmap.PixelFormat() != pf24bit;
+  job.rows.resize(static_cast<size_t>(job.height));
+  // Rows as the bitmap holds them: no copy, no channel swapping.
+  const TSurface* display = job.fourBytes ? &bitmap.Surface() : nullptr;
+  for (int32_t y = 0; y < job.height; ++y)
+    job.rows[static_cast<size_t>(y)] = const_cast<JSAMPROW>(
+        display ? reinterpret_cast<const JSAMPLE*>(display->Row(y)) : bitmap.ScanLine(y));
+  if (RunEncode(job) != 0) Fail(job);
+  return QByteArray(reinterpret_cast<const char*>(job.buffer), static_cast<qsizetype>(job.size));
+}

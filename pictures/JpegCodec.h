@@ -1,0 +1,43 @@
+#pragma once
+#include <QByteArray>
+#include <cstdint>
+
+#include "pictures/JpegProgress.h"
+#include "pictures/JpegSettings.h"
+
+class TBitmap;
+
+// What a JPEG file's header says.
+struct TJpegInfo {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  bool Grayscale = false;    // one component
+  bool Progressive = false;  // several scans
+};
+
+// Called by a running codec; an exception it throws ends the operation and
+// is passed on.
+using TJpegProgressHook = std::function<void(const TJpegProgressState&)>;
+
+// The libjpeg glue. Every library error ends the operation with EJPEG,
+// "JPEG error #%d" and the library's message code; warnings are silent, so
+// damaged data decodes with the library's substitutes. A header asking for
+// more than kMaxPicturePixels is the library's "image too big" error,
+// raised before anything is allocated for the pixels.
+
+TJpegInfo ReadJpegHeader(const QByteArray& data);
+
+// Decodes Data into Bitmap: 8 bits per pixel with the library's colour map
+// as colour table and palette when colours are reduced (greyscale output,
+// or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
+// blue-green-red order. The rows go to the bitmap when decoding ends; on an
+// error after the output size is known it gets the rows decoded so far and
+// rows of zeros below them. Returns whether a palette was made.
+bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
+                const TJpegProgressHook& progress);
+
+// Encodes Bitmap (not empty) as baseline JFIF, or progressive / greyscale
+// as Settings say, with the floating-point DCT at the settings' quality.
+// A 24-bit bitmap is read as blue-green-red rows, any other format through
+// its display pixels as blue-green-red-unused.
+QByteArray EncodeJpeg(const TBitmap& bitmap, const TJPEGSettings& settings, const TJpegProgressHook& progress);
