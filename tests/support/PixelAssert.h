@@ -26,3 +26,23 @@ inline TSurface FilledSurface(int width, int height, TColor color) {
   surface.Image().fill(ColorToPixel(color));
   return surface;
 }
+
+// The smallest rectangle holding the pixels that differ from Ground.
+inline TRect InkBox(const TSurface& surface, TColor ground = clWhite) {
+  const QRgb g = ColorToPixel(ground);
+  TRect box;
+  for (int32_t y = 0; y < surface.Height(); ++y)
+    for (int32_t x = 0; x < surface.Width(); ++x)
+      if ((surface.Pixel(x, y) | 0xFF000000u) != g) box = box.Union({x, y, x + 1, y + 1});
+  return box;
+}
+
+// The two surfaces hold the same pixels inside Rect.
+inline ::testing::AssertionResult SameArea(const TSurface& got, const TSurface& want, const TRect& rect) {
+  for (int32_t y = rect.Top; y < rect.Bottom; ++y)
+    for (int32_t x = rect.Left; x < rect.Right; ++x)
+      if ((got.Pixel(x, y) | 0xFF000000u) != (want.Pixel(x, y) | 0xFF000000u))
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << PixelText(got.Pixel(x, y))
+                                             << ", expected " << PixelText(want.Pixel(x, y));
+  return ::testing::AssertionSuccess();
+}

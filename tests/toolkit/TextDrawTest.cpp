@@ -7,15 +7,6 @@ namespace {
 
 const QString kCyrillic = QString::fromUtf8("Текстъ!");
 
-// The box of the pixels that differ from Ground.
-TRect InkBox(const TSurface& surface, TColor ground = clWhite) {
-  const QRgb g = ColorToPixel(ground);
-  TRect box;
-  for (int32_t y = 0; y < surface.Height(); ++y)
-    for (int32_t x = 0; x < surface.Width(); ++x)
-      if ((surface.Pixel(x, y) | 0xFF000000u) != g) box = box.Union({x, y, x + 1, y + 1});
-  return box;
-}
 
 int CountPixels(const TSurface& surface, const std::function<bool(QRgb)>& test) {
   int n = 0;

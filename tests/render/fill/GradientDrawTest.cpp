@@ -136,7 +136,9 @@ TEST_P(GradientOffscreen, HugeRectanglesPaintWhatTheCanvasShows) {
     for (int x = 0; x < 16; ++x) {
       const QRgb pixel = surface.Pixel(x, y) | 0xFF000000u;
       ASSERT_TRUE(pixel == ColorToPixel(clRed) || pixel == ColorToPixel(clLime) || pixel == ColorToPixel(clBlue)) << x << ", " << y;
-      if (style == gstHorizontal || style == gstVertical) ASSERT_EQ(pixel, ColorToPixel(clLime));
+      if (style == gstHorizontal || style == gstVertical) {
+        ASSERT_EQ(pixel, ColorToPixel(clLime));
+      }
     }
 }
 

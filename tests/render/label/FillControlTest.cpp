@@ -7,14 +7,6 @@
 
 namespace {
 
-::testing::AssertionResult SameArea(const TSurface& got, const TSurface& want, const TRect& rect) {
-  for (int32_t y = rect.Top; y < rect.Bottom; ++y)
-    for (int32_t x = rect.Left; x < rect.Right; ++x)
-      if ((got.Pixel(x, y) | 0xFF000000u) != (want.Pixel(x, y) | 0xFF000000u))
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << PixelText(got.Pixel(x, y))
-                                             << ", expected " << PixelText(want.Pixel(x, y));
-  return ::testing::AssertionSuccess();
-}
 
 class FillControl : public ::testing::Test {
  protected:

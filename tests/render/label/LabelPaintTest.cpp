@@ -38,14 +38,6 @@ TSurface ExpectedFilled(TLMDLabelFill& label, const TSurface& under, bool enable
   return expected;
 }
 
-::testing::AssertionResult SameArea(const TSurface& got, const TSurface& want, const TRect& rect) {
-  for (int32_t y = rect.Top; y < rect.Bottom; ++y)
-    for (int32_t x = rect.Left; x < rect.Right; ++x)
-      if ((got.Pixel(x, y) | 0xFF000000u) != (want.Pixel(x, y) | 0xFF000000u))
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << PixelText(got.Pixel(x, y))
-                                             << ", expected " << PixelText(want.Pixel(x, y));
-  return ::testing::AssertionSuccess();
-}
 
 void UseGradient(TLMDLabelFill& label) {
   TLMDGradient& g = label.FillObject().Gradient();

@@ -30,15 +30,6 @@ struct TLabelScene {
   TLMDLabelFill Label;
 };
 
-// The bounding box of the pixels of Surface that differ from Ground.
-inline TRect InkBox(const TSurface& surface, TColor ground) {
-  const QRgb g = ColorToPixel(ground);
-  TRect box;
-  for (int32_t y = 0; y < surface.Height(); ++y)
-    for (int32_t x = 0; x < surface.Width(); ++x)
-      if ((surface.Pixel(x, y) | 0xFF000000u) != g) box = box.Union({x, y, x + 1, y + 1});
-  return box;
-}
 
 // Counts the pixels of Rect equal to Color.
 inline int CountPixels(const TSurface& surface, const TRect& rect, TColor color) {
