@@ -14,7 +14,7 @@ void PutLE(QByteArray& b, uint64_t v, int bytes) {
 }
 
 // The fields of a file with a 40-byte (or longer) header.
-struct TBmpSpec {
+struct TBmpRecipe {
   int32_t width = 2;
   int32_t height = 2;
   uint16_t planes = 1;
@@ -28,7 +28,7 @@ struct TBmpSpec {
   QByteArray gap;        // bytes between the table and the pixels
 };
 
-QByteArray Build(const TBmpSpec& s) {
+QByteArray Build(const TBmpRecipe& s) {
   QByteArray header;
   PutLE(header, s.headerSize, 4);
   PutLE(header, static_cast<uint32_t>(s.width), 4);
@@ -70,7 +70,7 @@ std::string Pixels(const TBitmap& bitmap) {
 QByteArray Rgb24Rows() { return QByteArray::fromHex("ff000000ff000000" "0000ffffffff0000"); }
 
 TEST(BmpReader, TwoByTwoAt24Bits) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.pixels = Rgb24Rows();
   TBitmap bitmap;
   Load(bitmap, Build(s));
@@ -79,7 +79,7 @@ TEST(BmpReader, TwoByTwoAt24Bits) {
 }
 
 TEST(BmpReader, NegativeHeightIsTopRowFirst) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.height = -2;
   s.pixels = Rgb24Rows();
   TBitmap bitmap;
@@ -95,7 +95,7 @@ TEST(BmpReader, NoBytesGiveAnEmptyBitmap) {
 }
 
 TEST(BmpReader, SixteenBitWhiteIsFullWhite) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.width = 1;
   s.height = 1;
   s.bitCount = 16;
@@ -106,7 +106,7 @@ TEST(BmpReader, SixteenBitWhiteIsFullWhite) {
 }
 
 TEST(BmpReader, GapAfterTheTableIsSkippedWhenTheOffsetLiesInTheFile) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.pixels = Rgb24Rows();
   s.gap = QByteArray(10, '\x55');
   s.offBits = 54 + 10;
@@ -117,7 +117,7 @@ TEST(BmpReader, GapAfterTheTableIsSkippedWhenTheOffsetLiesInTheFile) {
 
 TEST(BmpReader, OffsetOutsideTheFileOrInsideTheHeaderIsIgnored) {
   for (const int64_t offBits : {int64_t(5000), int64_t(0), int64_t(20)}) {
-    TBmpSpec s;
+    TBmpRecipe s;
     s.pixels = Rgb24Rows();
     s.offBits = offBits;
     TBitmap bitmap;
@@ -127,7 +127,7 @@ TEST(BmpReader, OffsetOutsideTheFileOrInsideTheHeaderIsIgnored) {
 }
 
 TEST(BmpReader, ShortFileLoadsTheRowsItHolds) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.pixels = Rgb24Rows().left(8);
   TBitmap bitmap;
   Load(bitmap, Build(s));
@@ -147,7 +147,7 @@ TEST(BmpReader, Os2HeaderHasThreeByteColors) {
 
 struct TRefused {
   const char* name;
-  TBmpSpec spec;
+  TBmpRecipe recipe;
 };
 
 class BmpRefused : public ::testing::TestWithParam<TRefused> {};
@@ -156,7 +156,7 @@ TEST_P(BmpRefused, IsNotValidAndLeavesTheBitmapAsItWas) {
   TBitmap bitmap(3, 4);
   bitmap.Canvas().SetPixel(1, 1, clRed);
   try {
-    Load(bitmap, Build(GetParam().spec));
+    Load(bitmap, Build(GetParam().recipe));
     FAIL() << "loaded";
   } catch (const EInvalidGraphic& e) {
     EXPECT_EQ(e.Message(), QStringLiteral("Bitmap image is not valid"));
@@ -167,8 +167,8 @@ TEST_P(BmpRefused, IsNotValidAndLeavesTheBitmapAsItWas) {
   EXPECT_EQ(bitmap.Surface().Pixel(1, 1), qRgb(255, 0, 0));
 }
 
-TBmpSpec With(std::function<void(TBmpSpec&)> change) {
-  TBmpSpec s;
+TBmpRecipe With(std::function<void(TBmpRecipe&)> change) {
+  TBmpRecipe s;
   s.pixels = Rgb24Rows();
   change(s);
   return s;
@@ -177,26 +177,26 @@ TBmpSpec With(std::function<void(TBmpSpec&)> change) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BmpRefused,
     ::testing::Values(
-        TRefused{"JpegCompression", With([](TBmpSpec& s) { s.compression = 4; })},
-        TRefused{"PngCompression", With([](TBmpSpec& s) { s.compression = 5; })},
-        TRefused{"AlphaMaskCompression", With([](TBmpSpec& s) { s.bitCount = 32; s.compression = 6; })},
-        TRefused{"Os2Huffman", With([](TBmpSpec& s) { s.headerSize = 64; s.bitCount = 1; s.compression = 3; })},
-        TRefused{"Rle8At4Bits", With([](TBmpSpec& s) { s.bitCount = 4; s.compression = 1; })},
-        TRefused{"Rle4At8Bits", With([](TBmpSpec& s) { s.bitCount = 8; s.compression = 2; })},
-        TRefused{"MasksAt24Bits", With([](TBmpSpec& s) { s.compression = 3; })},
-        TRefused{"TwoBitsPerPixel", With([](TBmpSpec& s) { s.bitCount = 2; })},
-        TRefused{"TwoPlanes", With([](TBmpSpec& s) { s.planes = 2; })},
-        TRefused{"UnknownHeaderSize", With([](TBmpSpec& s) { s.headerSize = 44; })},
-        TRefused{"ZeroWidth", With([](TBmpSpec& s) { s.width = 0; })},
-        TRefused{"ZeroHeight", With([](TBmpSpec& s) { s.height = 0; })},
-        TRefused{"MostNegativeHeight", With([](TBmpSpec& s) { s.height = INT32_MIN; })},
-        TRefused{"OverTwoTo27Pixels", With([](TBmpSpec& s) { s.width = 16384; s.height = 8193; })},
-        TRefused{"TopDownRunLength", With([](TBmpSpec& s) { s.bitCount = 8; s.compression = 1; s.height = -2; })},
-        TRefused{"ColorTablePastTheEnd", With([](TBmpSpec& s) { s.bitCount = 8; s.clrUsed = 100000; })}),
+        TRefused{"JpegCompression", With([](TBmpRecipe& s) { s.compression = 4; })},
+        TRefused{"PngCompression", With([](TBmpRecipe& s) { s.compression = 5; })},
+        TRefused{"AlphaMaskCompression", With([](TBmpRecipe& s) { s.bitCount = 32; s.compression = 6; })},
+        TRefused{"Os2Huffman", With([](TBmpRecipe& s) { s.headerSize = 64; s.bitCount = 1; s.compression = 3; })},
+        TRefused{"Rle8At4Bits", With([](TBmpRecipe& s) { s.bitCount = 4; s.compression = 1; })},
+        TRefused{"Rle4At8Bits", With([](TBmpRecipe& s) { s.bitCount = 8; s.compression = 2; })},
+        TRefused{"MasksAt24Bits", With([](TBmpRecipe& s) { s.compression = 3; })},
+        TRefused{"TwoBitsPerPixel", With([](TBmpRecipe& s) { s.bitCount = 2; })},
+        TRefused{"TwoPlanes", With([](TBmpRecipe& s) { s.planes = 2; })},
+        TRefused{"UnknownHeaderSize", With([](TBmpRecipe& s) { s.headerSize = 44; })},
+        TRefused{"ZeroWidth", With([](TBmpRecipe& s) { s.width = 0; })},
+        TRefused{"ZeroHeight", With([](TBmpRecipe& s) { s.height = 0; })},
+        TRefused{"MostNegativeHeight", With([](TBmpRecipe& s) { s.height = INT32_MIN; })},
+        TRefused{"OverTwoTo27Pixels", With([](TBmpRecipe& s) { s.width = 16384; s.height = 8193; })},
+        TRefused{"TopDownRunLength", With([](TBmpRecipe& s) { s.bitCount = 8; s.compression = 1; s.height = -2; })},
+        TRefused{"ColorTablePastTheEnd", With([](TBmpRecipe& s) { s.bitCount = 8; s.clrUsed = 100000; })}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BmpReader, WrongSignatureOrTruncatedHeaderIsNotValid) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.pixels = Rgb24Rows();
   QByteArray file = Build(s);
   for (const QByteArray& bytes : {QByteArray("BA") + file.mid(2), file.left(13), file.left(30)}) {
@@ -208,7 +208,7 @@ TEST(BmpReader, WrongSignatureOrTruncatedHeaderIsNotValid) {
 // No image size in the header: the 18 bytes of runs, longer than the 12
 // bytes of rows they expand to, are all read.
 TEST(BmpReader, Rle8RunsDeltasAndAbsoluteRuns) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.width = 4;
   s.height = 3;
   s.bitCount = 8;
@@ -230,7 +230,7 @@ TEST(BmpReader, Rle8RunsDeltasAndAbsoluteRuns) {
 }
 
 TEST(BmpReader, Rle4NibblesAndOddAbsoluteRun) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.width = 5;
   s.height = 2;
   s.bitCount = 4;
@@ -247,7 +247,7 @@ TEST(BmpReader, Rle4NibblesAndOddAbsoluteRun) {
 }
 
 TEST(BmpReader, RunLengthDataEndingEarlyLeavesTheRestBlack) {
-  TBmpSpec s;
+  TBmpRecipe s;
   s.width = 2;
   s.height = 2;
   s.bitCount = 8;
