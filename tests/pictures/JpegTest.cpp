@@ -21,20 +21,6 @@ QByteArray FileBytes(const QString& path) {
   return file.readAll();
 }
 
-void Load(TJPEGImage& jpeg, QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  jpeg.LoadFromStream(buffer);
-}
-
-QByteArray Save(TGraphic& graphic) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  graphic.SaveToStream(buffer);
-  return bytes;
-}
-
 // The decoded picture as djpeg writes it: P6 RGB, or P5 grey levels.
 QByteArray AsPnm(const TBitmap& bitmap, bool grey) {
   QByteArray pnm = QStringLiteral("P%1\n%2 %3\n255\n").arg(grey ? 5 : 6).arg(bitmap.Width()).arg(bitmap.Height()).toLatin1();
@@ -167,7 +153,7 @@ QByteArray BrokenProgressive() {
 
 TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
   TJPEGImage jpeg;
-  Load(jpeg, BrokenProgressive());
+  LoadBytes(jpeg, BrokenProgressive());
   EXPECT_EQ(jpeg.Width(), 227);
   TBitmap target(10, 10);
   EXPECT_THROW(jpeg.Draw(target.Canvas(), Rect(0, 0, 10, 10)), EJPEG);
@@ -184,7 +170,7 @@ TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
 
 TEST(Jpeg, RowPaddingIsCleared) {
   TJPEGImage jpeg;
-  Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   const TBitmap& bitmap = jpeg.Bitmap();
   ASSERT_EQ(bitmap.BytesPerScanLine(), 684);  // 227 x 3 = 681 bytes of pixels
   for (int y = 0; y < 149; ++y) {
@@ -204,7 +190,7 @@ TEST(Jpeg, RedStaysRed) {
     TJPEGImage out;
     out.Assign(bitmap);
     TJPEGImage in;
-    Load(in, Save(out));
+    LoadBytes(in, SavedBytes(out));
     const TSurface& pixels = in.Bitmap().Surface();
     ASSERT_EQ(pixels.Width(), 32);
     ASSERT_EQ(pixels.Height(), 16);
@@ -218,7 +204,7 @@ TEST(Jpeg, EncodesBaselineJfifAtQuality90) {
   TBitmap bitmap(17, 9);
   TJPEGImage jpeg;
   jpeg.Assign(bitmap);
-  const QByteArray bytes = Save(jpeg);
+  const QByteArray bytes = SavedBytes(jpeg);
   ASSERT_TRUE(bytes.startsWith("\xFF\xD8\xFF\xE0"));
   EXPECT_EQ(bytes.mid(6, 5), QByteArray("JFIF\0", 5));
   const qsizetype sof = bytes.indexOf("\xFF\xC0");
@@ -235,9 +221,9 @@ TEST(Jpeg, EncodesBaselineJfifAtQuality90) {
 TEST(Jpeg, LoadedUnchangedPictureIsSavedAsItsBytes) {
   const QByteArray file = FileBytes(TestData(QStringLiteral("jpeg/good/testimgp.jpg")));
   TJPEGImage jpeg;
-  Load(jpeg, file);
+  LoadBytes(jpeg, file);
   jpeg.DIBNeeded();
-  EXPECT_EQ(Save(jpeg), file);
+  EXPECT_EQ(SavedBytes(jpeg), file);
   auto copy = jpeg.Clone();
   EXPECT_EQ(static_cast<TJPEGImage&>(*copy).Data().constData(), jpeg.Data().constData());
 }
@@ -246,12 +232,12 @@ TEST(Jpeg, EmptyBitmapSavesAnEmptyFile) {
   TBitmap empty;
   TJPEGImage jpeg;
   jpeg.Assign(empty);
-  EXPECT_TRUE(Save(jpeg).isEmpty());
+  EXPECT_TRUE(SavedBytes(jpeg).isEmpty());
 }
 
 TEST(Jpeg, SizeCannotBeSet) {
   TJPEGImage jpeg;
-  Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   for (const auto& set : {std::function<void()>([&] { jpeg.SetWidth(5); }), std::function<void()>([&] { jpeg.SetHeight(5); })}) {
     try {
       set();
@@ -265,8 +251,8 @@ TEST(Jpeg, SizeCannotBeSet) {
 
 TEST(Jpeg, FailedLoadLeavesThePictureAsItWas) {
   TJPEGImage jpeg;
-  Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
-  EXPECT_THROW(Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/bad/flip_soi.jpg")))), EJPEG);
+  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  EXPECT_THROW(LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/bad/flip_soi.jpg")))), EJPEG);
   EXPECT_EQ(jpeg.Width(), 227);
   EXPECT_EQ(jpeg.Bitmap().Width(), 227);
 }
@@ -282,7 +268,7 @@ struct TReport {
 TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
   for (const uint32_t step : {600u, 0u}) {
     TJPEGImage jpeg;
-    Load(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+    LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
     uint32_t clock = 0xFFFFFF00u;  // wraps around while decoding
     jpeg.SetTickSource([&] { return clock += step; });
     std::vector<TReport> reports;
@@ -322,7 +308,7 @@ TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
 
 TEST(Jpeg, FailedDecodingEndsItsReportsAtZero) {
   TJPEGImage jpeg;
-  Load(jpeg, BrokenProgressive());
+  LoadBytes(jpeg, BrokenProgressive());
   std::vector<TReport> reports;
   jpeg.OnProgress = [&](TGraphic*, TProgressStage stage, uint8_t percent, bool redraw, const TRect& r,
                         const QString&) { reports.push_back({stage, percent, redraw, r}); };
@@ -341,10 +327,10 @@ TEST(Jpeg, ErrorFromAProgressListenerDiscardsTheCompressedBytes) {
   jpeg.OnProgress = [](TGraphic*, TProgressStage stage, uint8_t, bool, const TRect&, const QString&) {
     if (stage == psRunning) throw Exception(QStringLiteral("cancelled"));
   };
-  EXPECT_THROW(Save(jpeg), Exception);
+  EXPECT_THROW(SavedBytes(jpeg), Exception);
   EXPECT_TRUE(jpeg.Data().isEmpty());
   jpeg.OnProgress = nullptr;
-  EXPECT_TRUE(Save(jpeg).startsWith("\xFF\xD8"));
+  EXPECT_TRUE(SavedBytes(jpeg).startsWith("\xFF\xD8"));
 }
 
 }  // namespace

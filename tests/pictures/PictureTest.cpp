@@ -17,14 +17,6 @@
 
 namespace {
 
-QByteArray BytesOf(TGraphic& graphic) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  graphic.SaveToStream(buffer);
-  return bytes;
-}
-
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -40,14 +32,14 @@ QByteArray ReadFile(const QString& path) {
 QByteArray SmallBmp() {
   TBitmap bitmap(3, 2);
   bitmap.Canvas().SetPixel(0, 0, clRed);
-  return BytesOf(bitmap);
+  return SavedBytes(bitmap);
 }
 
 QByteArray SmallJpeg() {
   TBitmap bitmap(8, 8);
   TJPEGImage jpeg;
   jpeg.Assign(bitmap);
-  return BytesOf(jpeg);
+  return SavedBytes(jpeg);
 }
 
 class PictureFiles : public ::testing::Test {
@@ -204,7 +196,7 @@ TEST(StoredPicture, BitmapIsItsClassNameSizeAndBmpFile) {
   holder.Bitmap().SetSize(3, 2);
   holder.Bitmap().Canvas().SetPixel(2, 1, clBlue);
   const QByteArray bytes = Stored(holder);
-  const QByteArray bmp = BytesOf(holder.Bitmap());
+  const QByteArray bmp = SavedBytes(holder.Bitmap());
   EXPECT_EQ(bytes.left(12), QByteArray("\x07TBitmap\x4e\x00\x00\x00", 12));
   EXPECT_EQ(bytes.mid(12), bmp);
   TPicture copy;
@@ -261,7 +253,7 @@ TEST_F(PictureFiles, SavingReplacesTheFileKeepingItsPermissions) {
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
   TBitmap bitmap(3, 2);
   bitmap.SaveToFile(path);
-  EXPECT_EQ(ReadFile(path), BytesOf(bitmap));
+  EXPECT_EQ(ReadFile(path), SavedBytes(bitmap));
   EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
   EXPECT_EQ(Entries(), QStringList{QStringLiteral("out.bmp")});
 }
@@ -306,7 +298,7 @@ TEST_F(PictureFiles, SavingThroughALinkReplacesItsTarget) {
   TBitmap bitmap(3, 2);
   bitmap.SaveToFile(Path("link.bmp"));
   EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
-  EXPECT_EQ(ReadFile(Path("target.bmp")), BytesOf(bitmap));
+  EXPECT_EQ(ReadFile(Path("target.bmp")), SavedBytes(bitmap));
 }
 
 TEST_F(PictureFiles, EmptyHolderSavesNothing) {
