@@ -3,39 +3,27 @@
 #include <algorithm>
 
 void TLMD3DCaption::SetDisabledStyle(TLMDDisabledStyle value) {
-  if (value == disabledStyle_) return;
-  disabledStyle_ = value;
-  NotifyChange();
+  if (Store(disabledStyle_, value)) NotifyChange();
 }
 
 void TLMD3DCaption::SetDepth(int index, uint8_t value) {
-  if (value == depth_[index]) return;
-  depth_[index] = value;
-  NotifyChange();
+  if (Store(depth_[index], value)) NotifyChange();
 }
 
 void TLMD3DCaption::SetColor(int index, TColor value) {
-  if (value == color_[index]) return;
-  color_[index] = value;
-  NotifyChange();
+  if (Store(color_[index], value)) NotifyChange();
 }
 
 void TLMD3DCaption::SetStyle(TLMDThreeDStyle value) {
-  if (value == style_) return;
-  style_ = value;
-  NotifyChange();
+  if (Store(style_, value)) NotifyChange();
 }
 
 void TLMD3DCaption::SetOrientation(TLMDThreeDOrientation value) {
-  if (value == orientation_) return;
-  orientation_ = value;
-  NotifyChange();
+  if (Store(orientation_, value)) NotifyChange();
 }
 
 void TLMD3DCaption::SetTracing(int32_t value) {
-  if (value == tracing_) return;
-  tracing_ = value;
-  NotifyChange();
+  if (Store(tracing_, value)) NotifyChange();
 }
 
 int32_t TLMD3DCaption::EffectDepth() const {

@@ -1,17 +1,5 @@
 #include "render/caption/LMDBevel.h"
 
-namespace {
-
-// Stores Value and reports the change, unless nothing changed.
-template <typename T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-}  // namespace
-
 TLMDBevel::TLMDBevel() { UpdateExtent(); }
 
 void TLMDBevel::SetStyleInner(TLMDBevelStyle value) {

@@ -8,9 +8,7 @@ void TLMDFxCaption::SetAngle(TLMDAngle value) {
 }
 
 void TLMDFxCaption::SetPos(int index, uint16_t value) {
-  if (value == pos_[index]) return;
-  pos_[index] = value;
-  NotifyChange();
+  if (Store(pos_[index], value)) NotifyChange();
 }
 
 void TLMDFxCaption::SetPosition(uint16_t x, uint16_t y) {

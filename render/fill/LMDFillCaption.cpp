@@ -14,21 +14,15 @@ TLMDCaption::~TLMDCaption() {
 }
 
 void TLMDCaption::SetCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  NotifyChange();
+  if (Store(caption_, caption)) NotifyChange();
 }
 
 void TLMDCaption::SetAlignment(TLMDAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  NotifyChange();
+  if (Store(alignment_, alignment)) NotifyChange();
 }
 
 void TLMDCaption::SetMultiLine(bool multiLine) {
-  if (multiLine == multiLine_) return;
-  multiLine_ = multiLine;
-  NotifyChange();
+  if (Store(multiLine_, multiLine)) NotifyChange();
 }
 
 void TLMDCaption::CopyFrom(const TLMDObject* source) {

@@ -63,9 +63,7 @@ void TLMDFillObject::SetOffsetY(int32_t value) {
 }
 
 void TLMDFillObject::SetOptions(TLMDFillOptions value) {
-  if (value == options_) return;
-  options_ = value;
-  NotifyChange();
+  if (Store(options_, value)) NotifyChange();
 }
 
 bool TLMDFillObject::IsTransparent() const {

@@ -41,40 +41,28 @@ TLMDGradient::TLMDGradient() { BuildRamp(); }
 TLMDGradient::~TLMDGradient() { FreePalette(); }
 
 void TLMDGradient::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  NotifyChange();
+  if (Store(color_, value)) NotifyChange();
 }
 
 void TLMDGradient::SetColorCount(int32_t value) {
   const auto count = static_cast<TLMDColorCount>(value);
-  if (count == colorCount_) return;
-  colorCount_ = count;
-  NotifyChange();
+  if (Store(colorCount_, count)) NotifyChange();
 }
 
 void TLMDGradient::SetStyle(TLMDGradientStyle value) {
-  if (value == style_) return;
-  style_ = value;
-  NotifyChange();
+  if (Store(style_, value)) NotifyChange();
 }
 
 void TLMDGradient::SetEndColor(TColor value) {
-  if (value == endColor_) return;
-  endColor_ = value;
-  NotifyChange();
+  if (Store(endColor_, value)) NotifyChange();
 }
 
 void TLMDGradient::SetPaletteRealize(bool value) {
-  if (value == paletteRealize_) return;
-  paletteRealize_ = value;
-  NotifyChange();
+  if (Store(paletteRealize_, value)) NotifyChange();
 }
 
 void TLMDGradient::SetTwoColors(bool value) {
-  if (value == twoColors_) return;
-  twoColors_ = value;
-  NotifyChange();
+  if (Store(twoColors_, value)) NotifyChange();
 }
 
 void TLMDGradient::NotifyChange() {

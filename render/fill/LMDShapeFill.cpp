@@ -14,15 +14,11 @@ TLMDShapeFill::~TLMDShapeFill() {
 }
 
 void TLMDShapeFill::SetStyle(TLMDFillStyle value) {
-  if (value == style_) return;
-  style_ = value;
-  NotifyChange();
+  if (Store(style_, value)) NotifyChange();
 }
 
 void TLMDShapeFill::SetTileMode(TLMDTileMode value) {
-  if (value == tileMode_) return;
-  tileMode_ = value;
-  NotifyChange();
+  if (Store(tileMode_, value)) NotifyChange();
 }
 
 bool TLMDShapeFill::IsEmpty() const {
