@@ -38,6 +38,8 @@ TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(&surface_)) {}
 
 TBitmap::TBitmap(int32_t width, int32_t height) : TBitmap() { SetSize(width, height); }
 
+TBitmap::TBitmap(TSurface pixels) : TBitmap() { surface_ = std::move(pixels); }
+
 TBitmap::~TBitmap() = default;
 
 void TBitmap::SetWidth(int32_t width) { SetSize(width, Height()); }
@@ -65,6 +67,16 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
   if (Empty()) return;
   canvas.CopyRect(rect, std::as_const(*this).Canvas(), Surface().Bounds());
+}
+
+TSurface TBitmap::DisplayCopy() {
+  if (Empty() || Monochrome()) return {};
+  if (!dib_ || !surfaceStale_) return surface_.Copy();
+  // Converted straight into the copy; the bitmap's own display copy is
+  // left unmade.
+  TSurface pixels;
+  DibToSurface(*dib_, pixels);
+  return pixels;
 }
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const {

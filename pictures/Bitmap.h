@@ -27,6 +27,8 @@ class TBitmap : public TGraphic {
  public:
   TBitmap();
   TBitmap(int32_t width, int32_t height);
+  // A display-format bitmap of Pixels, shared until either side writes.
+  explicit TBitmap(TSurface pixels);
   ~TBitmap() override;
 
   QString ClassName() const override { return QStringLiteral("TBitmap"); }
@@ -39,6 +41,9 @@ class TBitmap : public TGraphic {
   void SetHeight(int32_t height);
   void SetSize(int32_t width, int32_t height);
   void Draw(TCanvas& canvas, const TRect& rect) override;
+  // A null surface when empty or monochrome (drawing maps a mask through
+  // the canvas's colours).
+  TSurface DisplayCopy() override;
   std::unique_ptr<TGraphic> Clone() const override;
 
   // BMP reading and writing (a failed read leaves the bitmap as it was).

@@ -157,7 +157,8 @@ void SurfaceToRgb(const TSurface& surface, TDib& dib) {
 }  // namespace
 
 void DibToSurface(const TDib& dib, TSurface& surface) {
-  surface = TSurface(dib.Width, dib.Height);
+  // Every pixel is written below.
+  surface = TSurface::Uncleared(dib.Width, dib.Height);
   if (surface.IsNull()) {
     if (dib.Width > 0 && dib.Height > 0) throw std::bad_alloc();  // the image could not be allocated
     return;

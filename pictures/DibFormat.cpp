@@ -1,25 +1,17 @@
 #include "pictures/DibFormat.h"
 
-#include <sys/mman.h>
-
 #include <cstdint>
 #include <cstring>
 
+#include "toolkit/PixelMemory.h"
+
 namespace {
 
-// Rows for Width x Height, not cleared. Pages are faulted in with one call
-// rather than one fault per page as the rows are first written.
+// Rows for Width x Height, not cleared.
 QByteArray PixelBuffer(int32_t width, int32_t height, int bitCount) {
   const int64_t size = width > 0 && height > 0 ? DibStride(width, bitCount) * height : 0;
   QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-  constexpr int64_t kLarge = int64_t(1) << 20;
-  if (size >= kLarge) {
-    constexpr uintptr_t kPage = 4096;
-    const auto start = reinterpret_cast<uintptr_t>(bytes.data());
-    const uintptr_t begin = (start + kPage - 1) & ~(kPage - 1);
-    const uintptr_t end = (start + static_cast<uintptr_t>(size)) & ~(kPage - 1);
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);  // advice only: failure is harmless
-  }
+  PreparePixelMemory(bytes.data(), static_cast<size_t>(size));
   return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "toolkit/Geometry.h"
+#include "toolkit/Surface.h"
 
 class TCanvas;
 class TGraphic;
@@ -35,6 +36,11 @@ class TGraphic {
   virtual bool Empty() const { return Width() == 0 || Height() == 0; }
   // Draws the whole picture stretched into Rect of Canvas.
   virtual void Draw(TCanvas& canvas, const TRect& rect) = 0;
+  // What drawing the whole picture at its own size onto a fresh colour
+  // surface gives, as new pixels of their own without that surface's
+  // clearing and copying; a null surface where drawing is more than a copy
+  // (the caller then draws). Fails where Draw would fail.
+  virtual TSurface DisplayCopy() { return {}; }
   // A new graphic of the same kind with this one's picture.
   virtual std::unique_ptr<TGraphic> Clone() const = 0;
 

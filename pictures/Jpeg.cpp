@@ -26,6 +26,13 @@ void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
   bitmap_->Draw(canvas, rect);
 }
 
+TSurface TJPEGImage::DisplayCopy() {
+  if (Empty()) return {};
+  if (!bitmap_ && !data_.isEmpty() && !JpegDecodesToPalette(header_, settings_)) return DecodeToDisplay();
+  DIBNeeded();
+  return bitmap_->DisplayCopy();
+}
+
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
   auto copy = std::make_unique<TJPEGImage>();
   copy->Assign(*this);
@@ -81,38 +88,45 @@ void TJPEGImage::DIBNeeded() {
 void TJPEGImage::Decode() {
   // The bitmap stays, partly filled, if decoding fails.
   bitmap_ = std::make_unique<TBitmap>();
-  TJpegProgressMeter meter(ticks_);
-  Progress(psStarting, 0, false, TRect{});
-  bool paletteMade = false;
-  try {
-    paletteMade = DecodeJpeg(data_, settings_, *bitmap_, ProgressHook(meter));
-  } catch (...) {
-    Progress(psEnding, 0, false, TRect{});
-    throw;
-  }
-  if (paletteMade) Changed();
-  Progress(psEnding, 100, false, TRect{});
+  Reporting([this](const TJpegProgressHook& progress) {
+    if (DecodeJpeg(data_, settings_, *bitmap_, progress)) Changed();  // a palette was made
+  });
+}
+
+TSurface TJPEGImage::DecodeToDisplay() {
+  TSurface pixels;
+  Reporting([&](const TJpegProgressHook& progress) { pixels = DecodeJpegToSurface(data_, settings_, progress); });
+  return pixels;
 }
 
 void TJPEGImage::JPEGNeeded() {
   if (!data_.isEmpty() || !bitmap_ || bitmap_->Empty()) return;
+  Reporting([this](const TJpegProgressHook& progress) {
+    try {
+      data_ = EncodeJpeg(*bitmap_, settings_, progress);
+    } catch (...) {
+      // Whatever was compressed before the failure is no picture.
+      data_.clear();
+      throw;
+    }
+    header_ = {bitmap_->Width(), bitmap_->Height(), settings_.Grayscale, settings_.ProgressiveEncoding};
+  });
+}
+
+void TJPEGImage::Reporting(const std::function<void(const TJpegProgressHook&)>& step) {
   TJpegProgressMeter meter(ticks_);
+  TJpegProgressHook progress;
+  if (OnProgress) {
+    progress = [this, &meter](const TJpegProgressState& state) {
+      if (const auto report = meter.Update(state)) Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
+    };
+  }
   Progress(psStarting, 0, false, TRect{});
   try {
-    data_ = EncodeJpeg(*bitmap_, settings_, ProgressHook(meter));
+    step(progress);
   } catch (...) {
-    // Whatever was compressed before the failure is no picture.
-    data_.clear();
     Progress(psEnding, 0, false, TRect{});
     throw;
   }
-  header_ = {bitmap_->Width(), bitmap_->Height(), settings_.Grayscale, settings_.ProgressiveEncoding};
   Progress(psEnding, 100, false, TRect{});
-}
-
-TJpegProgressHook TJPEGImage::ProgressHook(TJpegProgressMeter& meter) {
-  if (!OnProgress) return {};
-  return [this, &meter](const TJpegProgressState& state) {
-    if (const auto report = meter.Update(state)) Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
-  };
 }

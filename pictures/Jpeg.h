@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <functional>
 #include <memory>
 
 #include "pictures/Bitmap.h"
@@ -27,6 +28,11 @@ class TJPEGImage : public TGraphic {
   // Decodes first when needed; a decoding error is raised from here, and
   // the partly filled bitmap is kept and never decoded again.
   void Draw(TCanvas& canvas, const TRect& rect) override;
+  // Without a decoded bitmap, a colour picture is decoded straight into
+  // the display pixels and the bitmap stays undecoded (a decoding error is
+  // raised and keeps nothing); otherwise the bitmap is decoded as for
+  // drawing and its pixels copied.
+  TSurface DisplayCopy() override;
   std::unique_ptr<TGraphic> Clone() const override;
 
   // Takes every byte from the stream's position to its end and reads the
@@ -57,7 +63,11 @@ class TJPEGImage : public TGraphic {
 
  private:
   void Decode();
-  TJpegProgressHook ProgressHook(TJpegProgressMeter& meter);
+  // Colour pictures only.
+  TSurface DecodeToDisplay();
+  // Runs a codec step between a starting and an ending progress report
+  // (ending at 0 % when it fails), giving it the running reports' hook.
+  void Reporting(const std::function<void(const TJpegProgressHook&)>& step);
   int32_t Scaled(int32_t size) const;
 
   QByteArray data_;

@@ -17,6 +17,7 @@
 
 #include "pictures/Bitmap.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/Surface.h"
 
 namespace {
 
@@ -88,9 +89,11 @@ struct TDecodeJob : TJob {
   const QByteArray* data = nullptr;
   const TJPEGSettings* settings = nullptr;
   bool decode = false;  // false: header only
+  bool toSurface = false;  // display pixels rather than bitmap rows
   TJpegInfo info;
   bool quantized = false;
   TDib dib;             // the output rows, uncleared until the library writes them
+  TSurface surface;     // or the output pixels, likewise
   bool sized = false;
   JDIMENSION rowsDone = 0;
   std::vector<JSAMPROW> rows;
@@ -115,10 +118,18 @@ bool Guarded(TDecodeJob& job, Step step) {
 // Before decompression starts: rows of the output's format and size.
 void SizeRows(TDecodeJob& job) {
   const jpeg_decompress_struct& c = job.cinfo;
-  job.dib.BitCount = job.quantized ? 8 : 24;
-  job.dib.AllocateUncleared(static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height));
+  const auto width = static_cast<int32_t>(c.output_width);
+  const auto height = static_cast<int32_t>(c.output_height);
   job.rows.resize(c.output_height);
-  for (JDIMENSION y = 0; y < c.output_height; ++y) job.rows[y] = job.dib.Row(static_cast<int32_t>(y));
+  if (job.toSurface) {
+    job.surface = TSurface::Uncleared(width, height);
+    if (job.surface.IsNull()) throw std::bad_alloc();
+    for (int32_t y = 0; y < height; ++y) job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
+  } else {
+    job.dib.BitCount = job.quantized ? 8 : 24;
+    job.dib.AllocateUncleared(width, height);
+    for (int32_t y = 0; y < height; ++y) job.rows[static_cast<size_t>(y)] = job.dib.Row(y);
+  }
   job.sized = true;
 }
 
@@ -133,17 +144,20 @@ void TakeColorMap(TDecodeJob& job) {
   }
 }
 
-void ApplyDecodeSettings(jpeg_decompress_struct& c, const TJPEGSettings& s, bool& quantized) {
+void ApplyDecodeSettings(TDecodeJob& job) {
+  jpeg_decompress_struct& c = job.cinfo;
+  const TJPEGSettings& s = *job.settings;
   c.scale_num = 1;
   c.scale_denom = 1u << s.Scale;
   c.do_block_smoothing = s.Smoothing ? TRUE : FALSE;
-  if (s.Grayscale) c.out_color_space = JCS_GRAYSCALE;
-  quantized = s.PixelFormat == jf8Bit || c.out_color_space == JCS_GRAYSCALE;
-  if (quantized) {
+  job.quantized = !job.toSurface && JpegDecodesToPalette(job.info, s);
+  if (job.quantized) {
+    if (s.Grayscale) c.out_color_space = JCS_GRAYSCALE;
     c.quantize_colors = TRUE;
     c.desired_number_of_colors = kReducedColors;
   } else {
-    c.out_color_space = JCS_EXT_BGR;
+    // The display pixels' unused byte comes out as 0xFF, as theirs is.
+    c.out_color_space = job.toSurface ? JCS_EXT_BGRX : JCS_EXT_BGR;
   }
   if (s.Performance == jpBestQuality) {
     c.dct_method = JDCT_FLOAT;
@@ -173,7 +187,7 @@ int RunDecode(TDecodeJob& job) {
   job.info.Grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
   job.info.Progressive = jpeg_has_multiple_scans(&c);
   if (job.decode) {
-    ApplyDecodeSettings(c, *job.settings, job.quantized);
+    ApplyDecodeSettings(job);
     if (job.progress.progress_monitor) c.progress = &job.progress;
     jpeg_calc_output_dimensions(&c);
     if (!Guarded(job, SizeRows)) {
@@ -250,6 +264,10 @@ TJpegInfo ReadJpegHeader(const QByteArray& data) {
   return job.info;
 }
 
+bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings) {
+  return settings.PixelFormat == jf8Bit || settings.Grayscale || header.Grayscale;
+}
+
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress) {
   TDecodeJob job;
@@ -274,6 +292,17 @@ bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& 
   }
   if (failed) Fail(job);
   return job.quantized;
+}
+
+TSurface DecodeJpegToSurface(const QByteArray& data, const TJPEGSettings& settings, const TJpegProgressHook& progress) {
+  TDecodeJob job;
+  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
+  job.data = &data;
+  job.settings = &settings;
+  job.decode = true;
+  job.toSurface = true;
+  if (RunDecode(job) != 0) Fail(job);
+  return std::move(job.surface);
 }
 
 QByteArray EncodeJpeg(const TBitmap& bitmap, const TJPEGSettings& settings, const TJpegProgressHook& progress) {

@@ -6,6 +6,7 @@
 #include "pictures/JpegSettings.h"
 
 class TBitmap;
+class TSurface;
 
 // What a JPEG file's header says.
 struct TJpegInfo {
@@ -27,6 +28,11 @@ using TJpegProgressHook = std::function<void(const TJpegProgressState&)>;
 
 TJpegInfo ReadJpegHeader(const QByteArray& data);
 
+// Whether a picture with this header decodes with reduced colours to 8 bits
+// and a palette (greyscale pictures or output, or 8-bit settings) rather
+// than to 24 bits.
+bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings);
+
 // Decodes Data into Bitmap: 8 bits per pixel with the library's colour map
 // as colour table and palette when colours are reduced (greyscale output,
 // or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
@@ -35,6 +41,11 @@ TJpegInfo ReadJpegHeader(const QByteArray& data);
 // rows of zeros below them. Returns whether a palette was made.
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress);
+
+// Decodes Data straight into display pixels: the colours of the 24-bit
+// decoding, without its rows. Fails as DecodeJpeg does, keeping nothing.
+// ASSUMPTION: the picture does not decode to a palette.
+TSurface DecodeJpegToSurface(const QByteArray& data, const TJPEGSettings& settings, const TJpegProgressHook& progress);
 
 // Encodes Bitmap (not empty) as baseline JFIF, or progressive / greyscale
 // as Settings say, with the floating-point DCT at the settings' quality.

@@ -3,13 +3,24 @@
 #include "toolkit/Control.h"
 
 std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHost& host) {
-  auto picture = std::make_unique<TBitmap>(background.Width(), background.Height());
-  if (picture->Empty()) return picture;
-  const TRect area = picture->Surface().Bounds();
-  background.Draw(picture->Canvas(), area);
+  auto composition = NewComposition(background);
+  PaintControls(*composition, host);
+  return composition;
+}
+
+std::unique_ptr<TBitmap> NewComposition(TGraphic& background) {
+  TSurface pixels = background.DisplayCopy();
+  if (!pixels.IsNull()) return std::make_unique<TBitmap>(std::move(pixels));
+  auto composition = std::make_unique<TBitmap>(background.Width(), background.Height());
+  if (!composition->Empty()) background.Draw(composition->Canvas(), composition->Surface().Bounds());
+  return composition;
+}
+
+void PaintControls(TBitmap& composition, const TControlHost& host) {
+  if (composition.Empty()) return;
+  const TRect area = composition.Surface().Bounds();
   // The bitmap's canvas owns the pixels; the controls paint on them through
   // their own canvases.
-  TSurface& pixels = *picture->Canvas().Surface();
+  TSurface& pixels = *composition.Canvas().Surface();
   for (TGraphicControl* control : host.Controls()) control->PaintTo(pixels, area);
-  return picture;
 }

@@ -5,10 +5,18 @@
 #include "pictures/Graphic.h"
 #include "toolkit/ControlHost.h"
 
-// A new 32-bit picture of Background's size showing the background with
-// the host's visible controls over it, in creation order, as the window
-// shows them: what saving a composition writes. It is painted afresh and
-// never read from a window, so nothing covering the window can get in.
+// What saving a composition writes: a new 32-bit picture of Background's
+// size showing the background with the host's visible controls over it, in
+// creation order, as the window shows them. It is painted afresh and never
+// read from a window, so nothing covering the window can get in.
 // ASSUMPTION: Background lies at the host's origin, so the controls'
 // positions are positions on the picture.
 std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHost& host);
+
+// The two halves of composing, for callers that prepare the background
+// while the controls are being set up.
+// A new 32-bit picture of Background's size showing the background, with
+// pixels of its own.
+std::unique_ptr<TBitmap> NewComposition(TGraphic& background);
+// Paints the host's visible controls over Composition in creation order.
+void PaintControls(TBitmap& composition, const TControlHost& host);

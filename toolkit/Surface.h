@@ -11,6 +11,12 @@ class TSurface {
  public:
   TSurface() = default;
   TSurface(int32_t width, int32_t height);
+  // The pixels left as allocated. ASSUMPTION: the caller writes every one
+  // of them before anyone reads them.
+  static TSurface Uncleared(int32_t width, int32_t height);
+  // A copy with pixels of its own: the copy of a large surface is made on
+  // prepared memory up front, not page by page on its first write.
+  TSurface Copy() const;
 
   bool IsNull() const { return image_.isNull(); }
   // The size may have one side 0 (then there are no pixels yet), so that a

@@ -3,6 +3,7 @@
 // of a run-length-encoded file.
 #include "TestFiles.h"
 #include "pictures/Bitmap.h"
+#include "support/PixelAssert.h"
 #include "toolkit/Exceptions.h"
 
 namespace {
@@ -164,6 +165,34 @@ TEST(BitmapFormat, DrawingADeviceIndependentBitmapStretchesItsPixels) {
   EXPECT_EQ(source.PixelFormat(), pf24bit);
   EXPECT_EQ(target.Surface().Pixel(1, 1), qRgb(255, 0, 0));
   EXPECT_EQ(target.Surface().Pixel(6, 0), qRgb(0x80, 0x80, 0x80));
+}
+
+TEST(BitmapFormat, DisplayCopyIsWhatDrawingGivesWithPixelsOfItsOwn) {
+  for (const TPixelFormat format : {pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {
+    SCOPED_TRACE(format);
+    TBitmap bitmap;
+    Strip(bitmap).SetPixelFormat(format);
+    const std::vector<QRgb> before = Row(bitmap);
+    TBitmap drawn(4, 1);
+    bitmap.Draw(drawn.Canvas(), Rect(0, 0, 4, 1));
+    TSurface copy = bitmap.DisplayCopy();
+    EXPECT_TRUE(SameSurface(copy, drawn.Surface()));
+    copy.SetPixel(0, 0, kBlackPixel);
+    EXPECT_EQ(Row(bitmap), before);
+    EXPECT_EQ(bitmap.PixelFormat(), format);
+  }
+  TBitmap rle;
+  rle.LoadFromFile(TestData(QStringLiteral("bmpsuite/g/pal8rle.bmp")));
+  EXPECT_FALSE(rle.DisplayCopy().IsNull());
+  EXPECT_TRUE(rle.KeepsFileBytes());
+}
+
+TEST(BitmapFormat, MasksAndEmptyBitmapsHaveNoDisplayCopy) {
+  TBitmap mask;
+  Strip(mask).SetMonochrome(true);
+  EXPECT_TRUE(mask.DisplayCopy().IsNull());
+  TBitmap empty(0, 5);
+  EXPECT_TRUE(empty.DisplayCopy().IsNull());
 }
 
 // What keeps and what drops the bytes of a run-length-encoded file.

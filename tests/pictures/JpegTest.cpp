@@ -11,6 +11,7 @@
 
 #include "TestFiles.h"
 #include "pictures/Jpeg.h"
+#include "support/PixelAssert.h"
 #include "toolkit/Exceptions.h"
 
 namespace {
@@ -101,6 +102,12 @@ TEST_P(JpegFile, DoesWhatDjpegDoes) {
   EXPECT_EQ(bitmap.PixelFormat(), grey ? pf8bit : pf24bit);
   const QByteArray md5 = QCryptographicHash::hash(AsPnm(bitmap, grey), QCryptographicHash::Md5).toHex();
   EXPECT_EQ(md5.toStdString(), DjpegMd5(row.at("path")));
+  // Display pixels decoded straight (colour) or through the bitmap (grey),
+  // and copied from the decoded bitmap: the same pixels every way.
+  TJPEGImage undecoded;
+  undecoded.LoadFromFile(path);
+  EXPECT_TRUE(SameSurface(undecoded.DisplayCopy(), bitmap.Surface()));
+  EXPECT_TRUE(SameSurface(jpeg.DisplayCopy(), bitmap.Surface()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Manifest, JpegFile, ::testing::ValuesIn(JpegRows()),
@@ -166,6 +173,43 @@ TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
     const uint8_t* row = std::as_const(bitmap).ScanLine(y);
     ASSERT_TRUE(std::all_of(row, row + bitmap.BytesPerScanLine(), [](uint8_t b) { return b == 0; })) << "row " << y;
   }
+}
+
+TEST(Jpeg, ErrorDecodingStraightToTheDisplayKeepsNothing) {
+  TJPEGImage jpeg;
+  LoadBytes(jpeg, BrokenProgressive());
+  std::vector<TProgressStage> stages;
+  jpeg.OnProgress = [&](TGraphic*, TProgressStage stage, uint8_t percent, bool, const TRect&, const QString&) {
+    stages.push_back(stage);
+    if (stage == psEnding) {
+      EXPECT_EQ(percent, 0);
+    }
+  };
+  int code = 0;
+  try {
+    jpeg.DisplayCopy();
+    FAIL() << "decoded";
+  } catch (const EJPEG& e) {
+    code = e.Code();
+  }
+  EXPECT_EQ(stages, std::vector<TProgressStage>({psStarting, psEnding}));
+  // Drawing decodes afresh and fails the same way.
+  TBitmap target(10, 10);
+  try {
+    jpeg.Draw(target.Canvas(), Rect(0, 0, 10, 10));
+    FAIL() << "drawn";
+  } catch (const EJPEG& e) {
+    EXPECT_EQ(e.Code(), code);
+  }
+}
+
+TEST(Jpeg, DisplayCopyOfAnAssignedBitmapIsItsPixels) {
+  TBitmap bitmap(5, 3);
+  bitmap.Canvas().SetPixel(4, 2, clFuchsia);
+  TJPEGImage jpeg;
+  jpeg.Assign(bitmap);
+  EXPECT_TRUE(SameSurface(jpeg.DisplayCopy(), bitmap.Surface()));
+  EXPECT_TRUE(jpeg.Data().isEmpty());  // nothing was encoded for it
 }
 
 TEST(Jpeg, RowPaddingIsCleared) {
@@ -266,42 +310,46 @@ struct TReport {
 };
 
 TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
-  for (const uint32_t step : {600u, 0u}) {
-    TJPEGImage jpeg;
-    LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
-    uint32_t clock = 0xFFFFFF00u;  // wraps around while decoding
-    jpeg.SetTickSource([&] { return clock += step; });
-    std::vector<TReport> reports;
-    jpeg.OnProgress = [&](TGraphic* sender, TProgressStage stage, uint8_t percent, bool redraw, const TRect& r,
-                          const QString& message) {
-      EXPECT_EQ(sender, &jpeg);
-      EXPECT_TRUE(message.isEmpty());
-      reports.push_back({stage, percent, redraw, r});
-    };
-    EXPECT_EQ(jpeg.Width(), 227);
-    EXPECT_TRUE(reports.empty());  // the size alone never decodes
-    jpeg.DIBNeeded();
-    ASSERT_GE(reports.size(), 2u);
-    EXPECT_EQ(reports.front().stage, psStarting);
-    EXPECT_EQ(reports.back().stage, psEnding);
-    EXPECT_EQ(reports.back().percent, 100);
-    if (step == 0) {
-      EXPECT_EQ(reports.size(), 2u);
-      continue;
-    }
-    // Running reports: rising percentages, bands that follow each other.
-    ASSERT_GT(reports.size(), 4u);
-    int lastPercent = 0, lastRow = 0;
-    for (size_t i = 1; i + 1 < reports.size(); ++i) {
-      const TReport& r = reports[i];
-      EXPECT_EQ(r.stage, psRunning);
-      EXPECT_GT(r.percent, lastPercent);
-      EXPECT_EQ(r.rect.Left, 0);
-      EXPECT_EQ(r.rect.Right, 227);
-      EXPECT_EQ(r.rect.Top, lastRow);
-      EXPECT_EQ(r.redraw, r.rect.Height() >= 4);
-      lastPercent = r.percent;
-      lastRow = r.rect.Bottom;
+  const std::function<void(TJPEGImage&)> decodings[] = {[](TJPEGImage& jpeg) { jpeg.DIBNeeded(); },
+                                                        [](TJPEGImage& jpeg) { jpeg.DisplayCopy(); }};
+  for (const auto& decode : decodings) {
+    for (const uint32_t step : {600u, 0u}) {
+      TJPEGImage jpeg;
+      LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+      uint32_t clock = 0xFFFFFF00u;  // wraps around while decoding
+      jpeg.SetTickSource([&] { return clock += step; });
+      std::vector<TReport> reports;
+      jpeg.OnProgress = [&](TGraphic* sender, TProgressStage stage, uint8_t percent, bool redraw, const TRect& r,
+                            const QString& message) {
+        EXPECT_EQ(sender, &jpeg);
+        EXPECT_TRUE(message.isEmpty());
+        reports.push_back({stage, percent, redraw, r});
+      };
+      EXPECT_EQ(jpeg.Width(), 227);
+      EXPECT_TRUE(reports.empty());  // the size alone never decodes
+      decode(jpeg);
+      ASSERT_GE(reports.size(), 2u);
+      EXPECT_EQ(reports.front().stage, psStarting);
+      EXPECT_EQ(reports.back().stage, psEnding);
+      EXPECT_EQ(reports.back().percent, 100);
+      if (step == 0) {
+        EXPECT_EQ(reports.size(), 2u);
+        continue;
+      }
+      // Running reports: rising percentages, bands that follow each other.
+      ASSERT_GT(reports.size(), 4u);
+      int lastPercent = 0, lastRow = 0;
+      for (size_t i = 1; i + 1 < reports.size(); ++i) {
+        const TReport& r = reports[i];
+        EXPECT_EQ(r.stage, psRunning);
+        EXPECT_GT(r.percent, lastPercent);
+        EXPECT_EQ(r.rect.Left, 0);
+        EXPECT_EQ(r.rect.Right, 227);
+        EXPECT_EQ(r.rect.Top, lastRow);
+        EXPECT_EQ(r.redraw, r.rect.Height() >= 4);
+        lastPercent = r.percent;
+        lastRow = r.rect.Bottom;
+      }
     }
   }
 }

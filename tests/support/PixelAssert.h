@@ -46,3 +46,20 @@ inline ::testing::AssertionResult SameArea(const TSurface& got, const TSurface& 
                                              << ", expected " << PixelText(want.Pixel(x, y));
   return ::testing::AssertionSuccess();
 }
+
+// The two surfaces have the same size and the same pixels, unused byte
+// included.
+inline ::testing::AssertionResult SameSurface(const TSurface& got, const TSurface& want) {
+  if (got.Width() != want.Width() || got.Height() != want.Height())
+    return ::testing::AssertionFailure() << "size " << got.Width() << " x " << got.Height() << ", expected "
+                                         << want.Width() << " x " << want.Height();
+  int differing = 0;
+  int firstX = -1, firstY = -1;
+  for (int32_t y = 0; y < got.Height(); ++y)
+    for (int32_t x = 0; x < got.Width(); ++x)
+      if (got.Pixel(x, y) != want.Pixel(x, y) && differing++ == 0) firstX = x, firstY = y;
+  if (differing == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << differing << " pixels differ, first at (" << firstX << ", " << firstY
+                                       << "): " << std::hex << got.Pixel(firstX, firstY) << " instead of "
+                                       << want.Pixel(firstX, firstY);
+}

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "pictures/Jpeg.h"
 #include "support/PixelAssert.h"
 
 namespace {
@@ -174,6 +175,27 @@ TEST_F(RenderTool, QtOptionsInTheTextAreText) {
   EXPECT_TRUE(run.Out.startsWith("wrote x.bmp\n"));
 }
 
+TEST_F(RenderTool, AJpegBackgroundShowsAsDrawingItWould) {
+  QImage photo(64, 48, QImage::Format_RGB32);
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) photo.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 0xFF));
+  ASSERT_TRUE(photo.save(Path("bg.jpg"), "JPEG", 80));
+  const TRun run = Run({"bg.jpg", "--out", "out.bmp", "--at", "40,30", "--size", "8"});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  TJPEGImage reference;
+  reference.LoadFromFile(Path("bg.jpg"));
+  const QImage& want = reference.Bitmap().Surface().Image();
+  const QImage got = Read("out.bmp");
+  ASSERT_EQ(got.size(), QSize(64, 48));
+  const QRect label = LabelOf(run);
+  ASSERT_EQ(label.topLeft(), QPoint(40, 30));
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x)
+      if (!label.contains(x, y)) {
+        ASSERT_EQ(got.pixel(x, y), want.pixel(x, y) | 0xFF000000u) << x << ", " << y;
+      }
+}
+
 TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   Background("bg.bmp", 20, 10);
   Write("keep.jpg", "old");
@@ -183,10 +205,27 @@ TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   EXPECT_EQ(Entries(), QStringList({"bg.bmp", "keep.jpg"}));
 }
 
+// A progressive JPEG whose second scan is bogus: its header reads, its
+// decoding fails.
+QByteArray FailsPastItsHeader() {
+  QFile file(QStringLiteral(VELLUMO_TESTDATA "/jpeg/good/testimgp.jpg"));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  QByteArray bytes = file.readAll();
+  const qsizetype first = bytes.indexOf("\xFF\xDA");
+  const qsizetype second = bytes.indexOf("\xFF\xDA", first + 2);
+  EXPECT_GT(second, first);
+  const int components = static_cast<uint8_t>(bytes[second + 4]);
+  bytes[second + 5 + 2 * components] = static_cast<char>(70);  // spectral selection start past 63
+  return bytes;
+}
+
 struct BadInput {
+  const char* Name;
   QStringList Arguments;
   const char* Message;  // a regular expression; DIR stands for the test's folder
 };
+
+void PrintTo(const BadInput& input, std::ostream* out) { *out << input.Name; }
 
 class RenderToolBadInput : public RenderTool, public ::testing::WithParamInterface<BadInput> {};
 
@@ -195,6 +234,7 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Write("bg.png", "not a picture");
   Write("broken.bmp", "XM not a bitmap at all");
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
+  Write("late.jpg", FailsPastItsHeader());
   QDir(dir_.path()).mkdir("folder.bmp");
   const QStringList before = Entries();
   const TRun run = Run(GetParam().Arguments);
@@ -209,23 +249,29 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
 INSTANTIATE_TEST_SUITE_P(
     Messages, RenderToolBadInput,
     ::testing::Values(
-        BadInput{{"missing.bmp"}, "Cannot open file missing\\.bmp"},
-        BadInput{{"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
-        BadInput{{"broken.bmp"}, "Bitmap image is not valid"},
-        BadInput{{"broken.jpg"}, "JPEG error #\\d+"},
-        BadInput{{"bg.bmp", "--out-dir", "nowhere"}, "Cannot create file nowhere/1\\.bmp"},
-        BadInput{{"bg.bmp", "--out-dir", "bg.bmp", "--format", "jpg"}, "Cannot create file bg\\.bmp/1\\.jpg"},
-        BadInput{{"bg.bmp", "--out", "nowhere/x.jpg"}, "Cannot create file nowhere/x\\.jpg"},
-        BadInput{{"bg.bmp", "--out", "folder.bmp"}, "Cannot create file folder\\.bmp"},
-        BadInput{{"bg.bmp", "--fill", "picture", "--picture", "none.bmp"}, "Cannot open file none\\.bmp"},
-        BadInput{{"bg.bmp", "--fill", "picture", "--picture", "broken.jpg"}, "Bitmap image is not valid"},
-        BadInput{{"bg.bmp", "--color", "reddish"}, "'reddish' is not a valid integer value"},
-        BadInput{{"bg.bmp", "--size", "1O"}, "'1O' is not a valid integer value"},
-        BadInput{{"bg.bmp", "--shadow-depth", "101"}, "--shadow-depth: 101 is outside 0 to 100"},
-        BadInput{{"bg.bmp", "--tile", "Мозаика"},
+        BadInput{"MissingBackground", {"missing.bmp"}, "Cannot open file missing\\.bmp"},
+        BadInput{"UnknownExtension", {"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
+        BadInput{"BrokenBitmap", {"broken.bmp"}, "Bitmap image is not valid"},
+        BadInput{"BrokenJpeg", {"broken.jpg"}, "JPEG error #\\d+"},
+        // Decoding fails while the label is being set up; its error comes
+        // after the label's own.
+        BadInput{"JpegFailingPastItsHeader", {"late.jpg"}, "JPEG error #\\d+"},
+        BadInput{"LabelErrorBeforeDecodingError", {"late.jpg", "--fill", "picture", "--picture", "none.bmp"},
+                 "Cannot open file none\\.bmp"},
+        BadInput{"MissingOutDir", {"bg.bmp", "--out-dir", "nowhere"}, "Cannot create file nowhere/1\\.bmp"},
+        BadInput{"OutDirIsAFile", {"bg.bmp", "--out-dir", "bg.bmp", "--format", "jpg"}, "Cannot create file bg\\.bmp/1\\.jpg"},
+        BadInput{"MissingOutFolder", {"bg.bmp", "--out", "nowhere/x.jpg"}, "Cannot create file nowhere/x\\.jpg"},
+        BadInput{"OutIsAFolder", {"bg.bmp", "--out", "folder.bmp"}, "Cannot create file folder\\.bmp"},
+        BadInput{"MissingPicture", {"bg.bmp", "--fill", "picture", "--picture", "none.bmp"}, "Cannot open file none\\.bmp"},
+        BadInput{"BrokenPicture", {"bg.bmp", "--fill", "picture", "--picture", "broken.jpg"}, "Bitmap image is not valid"},
+        BadInput{"BadColor", {"bg.bmp", "--color", "reddish"}, "'reddish' is not a valid integer value"},
+        BadInput{"BadNumber", {"bg.bmp", "--size", "1O"}, "'1O' is not a valid integer value"},
+        BadInput{"NumberOutOfRange", {"bg.bmp", "--shadow-depth", "101"}, "--shadow-depth: 101 is outside 0 to 100"},
+        BadInput{"UnknownTileMode", {"bg.bmp", "--tile", "Мозаика"},
                  "--tile: 'Мозаика' is not one of original \\(Оригинал\\), center \\(Центр\\), "
                  "stretch \\(Растянуть\\), tile \\(Черепица\\)"},
-        BadInput{{"bg.bmp", "--shadow"}, "Unknown option --shadow \\(see --help\\)"},
-        BadInput{{}, "No background picture given \\(see --help\\)"}));
+        BadInput{"UnknownOption", {"bg.bmp", "--shadow"}, "Unknown option --shadow \\(see --help\\)"},
+        BadInput{"NoBackground", {}, "No background picture given \\(see --help\\)"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

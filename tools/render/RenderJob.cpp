@@ -1,6 +1,7 @@
 #include "tools/render/RenderJob.h"
 
 #include <QFileInfo>
+#include <future>
 
 #include "pictures/Bitmap.h"
 #include "pictures/Jpeg.h"
@@ -36,6 +37,13 @@ QString Write(TBitmap& composition, const TRenderSettings& settings) {
 TRenderResult RenderComposition(const TRenderSettings& settings) {
   TPicture background;
   background.LoadFromFile(settings.Background);
+  // Decoding the background takes longer than setting the label up (the
+  // font database above all): the two run side by side. Nothing else
+  // touches the background until the decoding has been waited for, also
+  // when setting the label up fails.
+  TGraphic& graphic = *background.Graphic();
+  std::future<std::unique_ptr<TBitmap>> decoded =
+      std::async(std::launch::async, [&graphic] { return NewComposition(graphic); });
   TBitmap picture;
   if (!settings.Picture.isEmpty()) picture.LoadFromFile(settings.Picture);
 
@@ -47,6 +55,7 @@ TRenderResult RenderComposition(const TRenderSettings& settings) {
   label.SetParent(&host);
   ApplyLabelSettings(settings, picture, label);
 
-  const std::unique_ptr<TBitmap> composition = ComposeControls(*background.Graphic(), host);
+  const std::unique_ptr<TBitmap> composition = decoded.get();  // a decoding failure is raised here
+  PaintControls(*composition, host);
   return {Write(*composition, settings), label.BoundsRect()};
 }

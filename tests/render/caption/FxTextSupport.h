@@ -65,22 +65,6 @@ inline TSurface Reference(int w, int h, const TFont& font, const QString& text, 
   return surface;
 }
 
-inline ::testing::AssertionResult SameSurface(const TSurface& got, const TSurface& want) {
-  if (got.Width() != want.Width() || got.Height() != want.Height())
-    return ::testing::AssertionFailure() << "sizes differ";
-  int differing = 0;
-  int firstX = -1, firstY = -1;
-  for (int y = 0; y < got.Height(); ++y)
-    for (int x = 0; x < got.Width(); ++x)
-      if ((got.Pixel(x, y) | 0xFF000000u) != (want.Pixel(x, y) | 0xFF000000u)) {
-        if (differing++ == 0) firstX = x, firstY = y;
-      }
-  if (differing == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differing << " pixels differ, first at (" << firstX << ", " << firstY
-                                       << "): " << PixelText(got.Pixel(firstX, firstY)) << " instead of "
-                                       << PixelText(want.Pixel(firstX, firstY));
-}
-
 // Pixels that are not white.
 inline int Inked(const TSurface& s) {
   int n = 0;

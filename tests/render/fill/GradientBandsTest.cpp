@@ -54,16 +54,6 @@ std::vector<TColor> BandColors(int n) {
 
 using filltest::kGround;
 
-// The first pixel where two surfaces differ, or success.
-::testing::AssertionResult SameSurface(const TSurface& got, const TSurface& want) {
-  for (int y = 0; y < want.Height(); ++y)
-    for (int x = 0; x < want.Width(); ++x)
-      if (got.Pixel(x, y) != want.Pixel(x, y))
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << PixelText(got.Pixel(x, y))
-                                             << ", figures give " << PixelText(want.Pixel(x, y));
-  return ::testing::AssertionSuccess();
-}
-
 struct TCase {
   TLMDGradientStyle style;
   int32_t width;

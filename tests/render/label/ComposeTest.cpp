@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
+#include "pictures/Jpeg.h"
 #include "render/Compose.h"
 #include "support/PixelAssert.h"
 #include "toolkit/Control.h"
@@ -60,6 +63,60 @@ TEST(Compose, AnEmptyBackgroundGivesAnEmptyPicture) {
   TBlock block(host, {0, 0, 5, 5}, clRed);
   const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
   EXPECT_TRUE(picture->Empty());
+}
+
+// A photo-like picture: every pixel different.
+TBitmap& Pattern(TBitmap& bitmap, int width, int height) {
+  bitmap.SetSize(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) bitmap.Canvas().Surface()->SetPixel(x, y, qRgb(x * 5, y * 6, (x * y) & 0xFF));
+  return bitmap;
+}
+
+TEST(Compose, TheBackgroundKeepsItsPixels) {
+  TBitmap background;
+  Pattern(background, 30, 20);
+  const TSurface before = background.Surface().Copy();
+  THeadlessHost host(100, 100);
+  TBlock block(host, {0, 0, 30, 20}, clRed);
+  const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
+  EXPECT_TRUE(PixelIs(picture->Surface(), 3, 3, clRed));
+  EXPECT_TRUE(SameSurface(background.Surface(), before));
+}
+
+TEST(Compose, AJpegBackgroundShowsAsItsDecodedBitmap) {
+  TBitmap photo;
+  TJPEGImage encoder;
+  encoder.Assign(Pattern(photo, 48, 40));
+  QBuffer file;
+  file.open(QIODevice::ReadWrite);
+  encoder.SaveToStream(file);
+  TJPEGImage background, reference;
+  for (TJPEGImage* jpeg : {&background, &reference}) {
+    file.seek(0);
+    jpeg->LoadFromStream(file);
+  }
+  THeadlessHost host(100, 100);
+  TBlock block(host, {10, 10, 20, 15}, clBlue);
+  const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
+  const TSurface& want = reference.Bitmap().Surface();
+  EXPECT_TRUE(SameArea(picture->Surface(), want, {0, 0, 48, 10}));
+  EXPECT_TRUE(SameArea(picture->Surface(), want, {0, 15, 48, 40}));
+  EXPECT_TRUE(SameArea(picture->Surface(), want, {20, 10, 48, 15}));
+  EXPECT_TRUE(PixelIs(picture->Surface(), 19, 14, clBlue));
+}
+
+TEST(Compose, AMaskBackgroundIsDrawnInBlackAndWhite) {
+  TBitmap mask(6, 4);
+  mask.Canvas().SetPixel(1, 1, clBlack);
+  mask.SetMonochrome(true);
+  THeadlessHost host(10, 10);
+  const std::unique_ptr<TBitmap> picture = NewComposition(mask);
+  EXPECT_FALSE(picture->Monochrome());
+  EXPECT_TRUE(PixelIs(picture->Surface(), 1, 1, clBlack));
+  EXPECT_TRUE(PixelIs(picture->Surface(), 2, 1, clWhite));
+  PaintControls(*picture, host);  // no controls: nothing changes
+  EXPECT_TRUE(PixelIs(picture->Surface(), 2, 1, clWhite));
 }
 
 }  // namespace
