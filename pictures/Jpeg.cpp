@@ -118,7 +118,8 @@ void TJPEGImage::Reporting(const std::function<void(const TJpegProgressHook&)>& 
   TJpegProgressHook progress;
   if (OnProgress) {
     progress = [this, &meter](const TJpegProgressState& state) {
-      if (const auto report = meter.Update(state)) Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
+      if (const auto report = meter.Update(state))
+        Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
     };
   }
   Progress(psStarting, 0, false, TRect{});

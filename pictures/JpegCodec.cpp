@@ -124,7 +124,8 @@ void SizeRows(TDecodeJob& job) {
   if (job.toSurface) {
     job.surface = TSurface::Uncleared(width, height);
     if (job.surface.IsNull()) throw std::bad_alloc();
-    for (int32_t y = 0; y < height; ++y) job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
+    for (int32_t y = 0; y < height; ++y)
+      job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
   } else {
     job.dib.BitCount = job.quantized ? 8 : 24;
     job.dib.AllocateUncleared(width, height);

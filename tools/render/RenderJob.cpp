@@ -1,11 +1,8 @@
 #include "tools/render/RenderJob.h"
 
 #include <QFileInfo>
-#include <future>
 
-#include "pictures/Bitmap.h"
 #include "pictures/Jpeg.h"
-#include "pictures/Picture.h"
 #include "render/Compose.h"
 #include "render/NumberedFile.h"
 #include "render/caption/LMDLabelFill.h"
@@ -34,18 +31,17 @@ QString Write(TBitmap& composition, const TRenderSettings& settings) {
 
 }  // namespace
 
-TRenderResult RenderComposition(const TRenderSettings& settings) {
-  TPicture background;
-  background.LoadFromFile(settings.Background);
-  // Decoding the background takes longer than setting the label up (the
-  // font database above all): the two run side by side. Nothing else
-  // touches the background until the decoding has been waited for, also
-  // when setting the label up fails.
-  TGraphic& graphic = *background.Graphic();
-  std::future<std::unique_ptr<TBitmap>> decoded =
-      std::async(std::launch::async, [&graphic] { return NewComposition(graphic); });
+TRenderJob::TRenderJob(TRenderSettings settings) : settings_(std::move(settings)) {
+  background_.LoadFromFile(settings_.Background);
+  // Nothing else touches the background until the decoding has been
+  // waited for.
+  TGraphic& background = *background_.Graphic();
+  composition_ = std::async(std::launch::async, [&background] { return NewComposition(background); });
+}
+
+TRenderResult TRenderJob::Finish() {
   TBitmap picture;
-  if (!settings.Picture.isEmpty()) picture.LoadFromFile(settings.Picture);
+  if (!settings_.Picture.isEmpty()) picture.LoadFromFile(settings_.Picture);
 
   // The composition is painted into a new picture, never through the
   // host's back buffer, so the host needs none.
@@ -53,9 +49,9 @@ TRenderResult RenderComposition(const TRenderSettings& settings) {
   host.SetColor(clBtnFace);  // the composition window's colour, which the label follows
   TLMDLabelFill label;
   label.SetParent(&host);
-  ApplyLabelSettings(settings, picture, label);
+  ApplyLabelSettings(settings_, picture, label);
 
-  const std::unique_ptr<TBitmap> composition = decoded.get();  // a decoding failure is raised here
+  const std::unique_ptr<TBitmap> composition = composition_.get();
   PaintControls(*composition, host);
-  return {Write(*composition, settings), label.BoundsRect()};
+  return {Write(*composition, settings_), label.BoundsRect()};
 }

@@ -31,17 +31,20 @@ int main(int argc, char** argv) {
       return 0;
     }
     // Fonts need a GUI application; the tool never shows a window, nor
-    // needs the X11 and GLX probing of the offscreen platform.
+    // needs the X11 and GLX probing of the offscreen platform. The
+    // environment is set before any other thread can read it.
     qInstallMessageHandler(QuietQt);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
+    StartJpegSupport();
+    // The background is decoded while the GUI application starts.
+    TRenderJob job(settings);
     // Qt reads options of its own from the command line (-reverse,
     // -platform, ...); a caption such as "-reverse" must stay a caption.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication application(qtArgc, qtArgv);
-    StartJpegSupport();
-    const TRenderResult result = RenderComposition(settings);
+    const TRenderResult result = job.Finish();
     const TRect& label = result.Label;
     Print(stdout, QStringLiteral("wrote %1\nlabel %2,%3 %4x%5\n")
                       .arg(result.Path)
