@@ -84,12 +84,21 @@ void Prepare(TJob& job, jpeg_common_struct& common, const TJpegProgressHook* hoo
   throw EJPEG(job.error.pub.msg_code);
 }
 
+// How far a decoding goes, and where its pixels go.
+enum class TDecodeOutput : uint8_t { HeaderOnly, BitmapRows, DisplayPixels };
+
 struct TDecodeJob : TJob {
+  // Settings and Hook are needed past the header only.
+  TDecodeJob(const QByteArray& bytes, TDecodeOutput to, const TJPEGSettings* decodeSettings = nullptr,
+             const TJpegProgressHook* hook = nullptr)
+      : data(&bytes), settings(decodeSettings), output(to) {
+    Prepare(*this, *reinterpret_cast<jpeg_common_struct*>(&cinfo), hook);
+  }
+
   jpeg_decompress_struct cinfo{};
-  const QByteArray* data = nullptr;
-  const TJPEGSettings* settings = nullptr;
-  bool decode = false;  // false: header only
-  bool toSurface = false;  // display pixels rather than bitmap rows
+  const QByteArray* data;
+  const TJPEGSettings* settings;
+  TDecodeOutput output;
   TJpegInfo info;
   bool quantized = false;
   TDib dib;             // the output rows, uncleared until the library writes them
@@ -121,7 +130,7 @@ void SizeRows(TDecodeJob& job) {
   const auto width = static_cast<int32_t>(c.output_width);
   const auto height = static_cast<int32_t>(c.output_height);
   job.rows.resize(c.output_height);
-  if (job.toSurface) {
+  if (job.output == TDecodeOutput::DisplayPixels) {
     job.surface = TSurface::Uncleared(width, height);
     if (job.surface.IsNull()) throw std::bad_alloc();
     for (int32_t y = 0; y < height; ++y)
@@ -151,14 +160,15 @@ void ApplyDecodeSettings(TDecodeJob& job) {
   c.scale_num = 1;
   c.scale_denom = 1u << s.Scale;
   c.do_block_smoothing = s.Smoothing ? TRUE : FALSE;
-  job.quantized = !job.toSurface && JpegDecodesToPalette(job.info, s);
+  const bool display = job.output == TDecodeOutput::DisplayPixels;
+  job.quantized = !display && JpegDecodesToPalette(job.info, s);
   if (job.quantized) {
     if (s.Grayscale) c.out_color_space = JCS_GRAYSCALE;
     c.quantize_colors = TRUE;
     c.desired_number_of_colors = kReducedColors;
   } else {
     // The display pixels' unused byte comes out as 0xFF, as theirs is.
-    c.out_color_space = job.toSurface ? JCS_EXT_BGRX : JCS_EXT_BGR;
+    c.out_color_space = display ? JCS_EXT_BGRX : JCS_EXT_BGR;
   }
   if (s.Performance == jpBestQuality) {
     c.dct_method = JDCT_FLOAT;
@@ -187,7 +197,7 @@ int RunDecode(TDecodeJob& job) {
   job.info.Height = static_cast<int32_t>(c.image_height);
   job.info.Grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
   job.info.Progressive = jpeg_has_multiple_scans(&c);
-  if (job.decode) {
+  if (job.output != TDecodeOutput::HeaderOnly) {
     ApplyDecodeSettings(job);
     if (job.progress.progress_monitor) c.progress = &job.progress;
     jpeg_calc_output_dimensions(&c);
@@ -258,9 +268,7 @@ struct TOutputBuffer {
 }  // namespace
 
 TJpegInfo ReadJpegHeader(const QByteArray& data) {
-  TDecodeJob job;
-  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), nullptr);
-  job.data = &data;
+  TDecodeJob job(data, TDecodeOutput::HeaderOnly);
   if (RunDecode(job) != 0) Fail(job);
   return job.info;
 }
@@ -271,11 +279,7 @@ bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings
 
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress) {
-  TDecodeJob job;
-  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
-  job.data = &data;
-  job.settings = &settings;
-  job.decode = true;
+  TDecodeJob job(data, TDecodeOutput::BitmapRows, &settings, &progress);
   const bool failed = RunDecode(job) != 0;
   if (job.sized) {
     // The library writes whole rows of pixels: what it never reached, and
@@ -296,12 +300,7 @@ bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& 
 }
 
 TSurface DecodeJpegToSurface(const QByteArray& data, const TJPEGSettings& settings, const TJpegProgressHook& progress) {
-  TDecodeJob job;
-  Prepare(job, *reinterpret_cast<jpeg_common_struct*>(&job.cinfo), &progress);
-  job.data = &data;
-  job.settings = &settings;
-  job.decode = true;
-  job.toSurface = true;
+  TDecodeJob job(data, TDecodeOutput::DisplayPixels, &settings, &progress);
   if (RunDecode(job) != 0) Fail(job);
   return std::move(job.surface);
 }

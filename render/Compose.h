@@ -11,10 +11,10 @@
 // read from a window, so nothing covering the window can get in.
 // ASSUMPTION: Background lies at the host's origin, so the controls'
 // positions are positions on the picture.
+// It is the two steps below, which a caller may run apart, preparing the
+// background while the controls are being set up.
 std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHost& host);
 
-// The two halves of composing, for callers that prepare the background
-// while the controls are being set up.
 // A new 32-bit picture of Background's size showing the background, with
 // pixels of its own.
 std::unique_ptr<TBitmap> NewComposition(TGraphic& background);

@@ -25,12 +25,11 @@ void PreparePixelMemory(void* data, size_t bytes) {
   madvise(reinterpret_cast<void*>(begin), start + bytes - begin, MADV_POPULATE_WRITE);
 }
 
-uint8_t* AllocatePixelMemory(size_t bytes) {
-  if (bytes < kLargePixelMemory) return static_cast<uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes));
+uint8_t* AllocateLargePixelMemory(size_t bytes) {
   // aligned_alloc wants a multiple of the alignment.
   auto* data = static_cast<uint8_t*>(std::aligned_alloc(kLargePixelMemory, RoundUp(bytes, kLargePixelMemory)));
   if (data) PreparePixelMemory(data, bytes);
   return data;
 }
 
-void FreePixelMemory(void* data) { std::free(data); }
+void FreeLargePixelMemory(void* data) { std::free(data); }

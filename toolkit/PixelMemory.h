@@ -16,8 +16,9 @@ constexpr size_t kLargePixelMemory = size_t(1) << 21;
 // harmless.
 void PreparePixelMemory(void* data, size_t bytes);
 
-// Uncleared memory for Bytes, aligned so that a large buffer lies on huge
-// pages from its first byte, and prepared as above; null if there is not
-// enough memory. Freed with FreePixelMemory.
-uint8_t* AllocatePixelMemory(size_t bytes);
-void FreePixelMemory(void* data);
+// Uncleared memory for Bytes, aligned so that it lies on huge pages from
+// its first byte, and prepared as above; null if there is not enough
+// memory. Freed with FreeLargePixelMemory. ASSUMPTION: Bytes is at least
+// kLargePixelMemory (smaller buffers are better left to the heap).
+uint8_t* AllocateLargePixelMemory(size_t bytes);
+void FreeLargePixelMemory(void* data);

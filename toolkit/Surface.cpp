@@ -12,10 +12,10 @@ namespace {
 QImage NewImage(int32_t width, int32_t height) {
   const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * sizeof(QRgb);
   if (bytes < kLargePixelMemory) return QImage(width, height, QImage::Format_RGB32);
-  uint8_t* data = AllocatePixelMemory(bytes);
+  uint8_t* data = AllocateLargePixelMemory(bytes);
   if (!data) return QImage();
   return QImage(data, width, height, static_cast<qsizetype>(width) * sizeof(QRgb), QImage::Format_RGB32,
-                FreePixelMemory, data);
+                FreeLargePixelMemory, data);
 }
 
 }  // namespace
