@@ -85,7 +85,7 @@ void Prepare(TJob& job, jpeg_common_struct& common, const TJpegProgressHook* hoo
 }
 
 // How far a decoding goes, and where its pixels go.
-enum class TDecodeOutput : uint8_t { HeaderOnly, BitmapRows, DisplayPixels };
+enum TDecodeOutput : uint8_t { doHeaderOnly, doBitmapRows, doDisplayPixels };
 
 struct TDecodeJob : TJob {
   // Settings and Hook are needed past the header only.
@@ -130,7 +130,7 @@ void SizeRows(TDecodeJob& job) {
   const auto width = static_cast<int32_t>(c.output_width);
   const auto height = static_cast<int32_t>(c.output_height);
   job.rows.resize(c.output_height);
-  if (job.output == TDecodeOutput::DisplayPixels) {
+  if (job.output == doDisplayPixels) {
     job.surface = TSurface::Uncleared(width, height);
     if (job.surface.IsNull()) throw std::bad_alloc();
     for (int32_t y = 0; y < height; ++y)
@@ -160,7 +160,7 @@ void ApplyDecodeSettings(TDecodeJob& job) {
   c.scale_num = 1;
   c.scale_denom = 1u << s.Scale;
   c.do_block_smoothing = s.Smoothing ? TRUE : FALSE;
-  const bool display = job.output == TDecodeOutput::DisplayPixels;
+  const bool display = job.output == doDisplayPixels;
   job.quantized = !display && JpegDecodesToPalette(job.info, s);
   if (job.quantized) {
     if (s.Grayscale) c.out_color_space = JCS_GRAYSCALE;
@@ -197,7 +197,7 @@ int RunDecode(TDecodeJob& job) {
   job.info.Height = static_cast<int32_t>(c.image_height);
   job.info.Grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
   job.info.Progressive = jpeg_has_multiple_scans(&c);
-  if (job.output != TDecodeOutput::HeaderOnly) {
+  if (job.output != doHeaderOnly) {
     ApplyDecodeSettings(job);
     if (job.progress.progress_monitor) c.progress = &job.progress;
     jpeg_calc_output_dimensions(&c);
@@ -268,7 +268,7 @@ struct TOutputBuffer {
 }  // namespace
 
 TJpegInfo ReadJpegHeader(const QByteArray& data) {
-  TDecodeJob job(data, TDecodeOutput::HeaderOnly);
+  TDecodeJob job(data, doHeaderOnly);
   if (RunDecode(job) != 0) Fail(job);
   return job.info;
 }
@@ -279,7 +279,7 @@ bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings
 
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress) {
-  TDecodeJob job(data, TDecodeOutput::BitmapRows, &settings, &progress);
+  TDecodeJob job(data, doBitmapRows, &settings, &progress);
   const bool failed = RunDecode(job) != 0;
   if (job.sized) {
     // The library writes whole rows of pixels: what it never reached, and
@@ -300,7 +300,7 @@ bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& 
 }
 
 TSurface DecodeJpegToSurface(const QByteArray& data, const TJPEGSettings& settings, const TJpegProgressHook& progress) {
-  TDecodeJob job(data, TDecodeOutput::DisplayPixels, &settings, &progress);
+  TDecodeJob job(data, doDisplayPixels, &settings, &progress);
   if (RunDecode(job) != 0) Fail(job);
   return std::move(job.surface);
 }
