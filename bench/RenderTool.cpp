@@ -5,7 +5,6 @@
 // bench/render-vs-imagemagick.sh times the whole process against other tools.
 #include <benchmark/benchmark.h>
 
-#include <QBuffer>
 #include <algorithm>
 #include <cmath>
 
@@ -37,10 +36,7 @@ QByteArray PhotoJpeg() {
   }
   TJPEGImage jpeg;
   jpeg.Assign(photo);
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  jpeg.SaveToStream(buffer);
-  return buffer.data();
+  return jpeg.SaveToBytes();
 }
 
 const QByteArray& Photo() {
@@ -49,11 +45,8 @@ const QByteArray& Photo() {
 }
 
 std::unique_ptr<TJPEGImage> Loaded() {
-  QBuffer buffer;
-  buffer.setData(Photo());
-  buffer.open(QIODevice::ReadOnly);
   auto jpeg = std::make_unique<TJPEGImage>();
-  jpeg->LoadFromStream(buffer);
+  jpeg->LoadFromBytes(Photo());
   return jpeg;
 }
 
@@ -131,10 +124,7 @@ void BM_Encode(benchmark::State& state) {
   for (auto _ : state) {
     TJPEGImage encoder;
     encoder.Assign(composition);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    encoder.SaveToStream(buffer);
-    benchmark::DoNotOptimize(buffer.data().size());
+    benchmark::DoNotOptimize(encoder.SaveToBytes().size());
   }
 }
 BENCHMARK(BM_Encode)->Unit(benchmark::kMillisecond);

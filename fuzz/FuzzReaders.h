@@ -4,7 +4,6 @@
 // refuse the bytes with one of our exceptions; anything else (a crash, a
 // sanitizer report, a foreign exception, a written file that does not read
 // back) is a fault.
-#include <QBuffer>
 #include <QByteArray>
 #include <cstdint>
 #include <cstdlib>
@@ -23,24 +22,10 @@ inline bool Small(const TGraphic& graphic) {
   return static_cast<int64_t>(graphic.Width()) * graphic.Height() <= kFullWorkPixels;
 }
 
-inline QByteArray Saved(TGraphic& graphic) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  graphic.SaveToStream(buffer);
-  return bytes;
-}
-
-inline void Load(TGraphic& graphic, QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  graphic.LoadFromStream(buffer);
-}
-
 inline void ExerciseBmpReader(const uint8_t* data, size_t size) {
   TBitmap bitmap;
   try {
-    Load(bitmap, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    bitmap.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   } catch (const Exception&) {
     return;
   }
@@ -49,7 +34,7 @@ inline void ExerciseBmpReader(const uint8_t* data, size_t size) {
   // What we write, we read back.
   TBitmap again;
   try {
-    Load(again, Saved(bitmap));
+    again.LoadFromBytes(bitmap.SaveToBytes());
   } catch (const Exception&) {
     std::abort();
   }
@@ -59,7 +44,7 @@ inline void ExerciseBmpReader(const uint8_t* data, size_t size) {
 inline void ExerciseJpegReader(const uint8_t* data, size_t size) {
   TJPEGImage jpeg;
   try {
-    Load(jpeg, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    jpeg.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (Small(jpeg)) jpeg.DIBNeeded();
   } catch (const Exception&) {
   }

@@ -60,15 +60,24 @@ TBmpOut Describe(const TBmpSource& source) {
   return out;
 }
 
-QByteArray InfoHeaders(const TBmpOut& out) {
-  const bool masks = out.compression == BI_BITFIELDS && out.bitCount > 8;
-  const int headerArea = kInfoHeaderSize + (masks ? 12 : 0) + 4 * static_cast<int>(out.colors.size());
+// Zeroed room for the file header and HeaderArea bytes after it (the
+// bitmap header of HeaderSize bytes, masks, colour table), with the file
+// header and the bitmap header's size filled in.
+QByteArray FileHeader(const TBmpOut& out, int headerSize, int headerArea) {
   QByteArray bytes(kFileHeaderSize + headerArea, '\0');
   auto* p = reinterpret_cast<uint8_t*>(bytes.data());
   PutU16(p, 0x4D42);
   PutU32(p + 2, kFileHeaderSize + headerArea + out.ImageSize());
   PutU32(p + 10, kFileHeaderSize + headerArea);
-  PutU32(p + 14, kInfoHeaderSize);
+  PutU32(p + 14, static_cast<uint32_t>(headerSize));
+  return bytes;
+}
+
+QByteArray InfoHeaders(const TBmpOut& out) {
+  const bool masks = out.compression == BI_BITFIELDS && out.bitCount > 8;
+  const int headerArea = kInfoHeaderSize + (masks ? 12 : 0) + 4 * static_cast<int>(out.colors.size());
+  QByteArray bytes = FileHeader(out, kInfoHeaderSize, headerArea);
+  auto* p = reinterpret_cast<uint8_t*>(bytes.data());
   PutU32(p + 18, static_cast<uint32_t>(out.width));
   PutU32(p + 22, static_cast<uint32_t>(out.height));
   PutU16(p + 26, 1);
@@ -100,12 +109,8 @@ QByteArray InfoHeaders(const TBmpOut& out) {
 QByteArray CoreHeaders(const TBmpOut& out) {
   const int entries = out.bitCount <= 8 ? 1 << out.bitCount : 0;
   const int headerArea = kCoreHeaderSize + 3 * entries;
-  QByteArray bytes(kFileHeaderSize + headerArea, '\0');
+  QByteArray bytes = FileHeader(out, kCoreHeaderSize, headerArea);
   auto* p = reinterpret_cast<uint8_t*>(bytes.data());
-  PutU16(p, 0x4D42);
-  PutU32(p + 2, kFileHeaderSize + headerArea + out.ImageSize());
-  PutU32(p + 10, kFileHeaderSize + headerArea);
-  PutU32(p + 14, kCoreHeaderSize);
   PutU16(p + 18, static_cast<uint16_t>(out.width));
   PutU16(p + 20, static_cast<uint16_t>(out.height));
   PutU16(p + 22, 1);

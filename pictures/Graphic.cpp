@@ -1,5 +1,6 @@
 #include "pictures/Graphic.h"
 
+#include <QBuffer>
 #include <QFile>
 
 #include "pictures/SafeFile.h"
@@ -13,4 +14,18 @@ void TGraphic::LoadFromFile(const QString& path) {
 
 void TGraphic::SaveToFile(const QString& path) {
   WriteFileReplacing(path, [this](QIODevice& stream) { SaveToStream(stream); });
+}
+
+void TGraphic::LoadFromBytes(QByteArray bytes) {
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  LoadFromStream(buffer);
+}
+
+QByteArray TGraphic::SaveToBytes() {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  SaveToStream(buffer);
+  return bytes;
 }

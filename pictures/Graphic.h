@@ -56,6 +56,9 @@ class TGraphic {
   // written file ("Cannot create file %s" when the folder or file cannot be
   // written). A replaced file keeps its permissions.
   void SaveToFile(const QString& path);
+  // The same with the bytes in memory.
+  void LoadFromBytes(QByteArray bytes);
+  QByteArray SaveToBytes();
 
   std::function<void(TGraphic* sender)> OnChange;
   TProgressEvent OnProgress;

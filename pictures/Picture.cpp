@@ -1,6 +1,5 @@
 #include "pictures/Picture.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 
 #include "pictures/Bitmap.h"
@@ -77,11 +76,7 @@ void TPicture::ReadData(QIODevice& stream) {
   }
   std::unique_ptr<TGraphic> graphic = format->Create();
   // No data stands for an empty picture of that kind.
-  if (dataSize > 0) {
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    graphic->LoadFromStream(buffer);
-  }
+  if (dataSize > 0) graphic->LoadFromBytes(std::move(data));
   Install(std::move(graphic));
 }
 
@@ -90,10 +85,7 @@ void TPicture::WriteData(QIODevice& stream) {
     WriteAll(stream, "\0", 1);
     return;
   }
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  graphic_->SaveToStream(buffer);
+  const QByteArray data = graphic_->SaveToBytes();
   const QByteArray name = graphic_->ClassName().toLatin1().left(63);
   QByteArray head(1 + name.size() + 4, '\0');
   head[0] = static_cast<char>(name.size());

@@ -67,7 +67,7 @@ TEST(BmpReader, TwoByTwoAt24Bits) {
   TBmpRecipe s;
   s.pixels = Rgb24Rows();
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "ff0000 ffffff | 0000ff 00ff00");
   EXPECT_EQ(bitmap.PixelFormat(), pf24bit);
 }
@@ -77,13 +77,13 @@ TEST(BmpReader, NegativeHeightIsTopRowFirst) {
   s.height = -2;
   s.pixels = Rgb24Rows();
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "0000ff 00ff00 | ff0000 ffffff");
 }
 
 TEST(BmpReader, NoBytesGiveAnEmptyBitmap) {
   TBitmap bitmap(5, 5);
-  LoadBytes(bitmap, QByteArray());
+  bitmap.LoadFromBytes(QByteArray());
   EXPECT_EQ(bitmap.Width(), 0);
   EXPECT_EQ(bitmap.Height(), 0);
 }
@@ -95,7 +95,7 @@ TEST(BmpReader, SixteenBitWhiteIsFullWhite) {
   s.bitCount = 16;
   s.pixels = QByteArray::fromHex("ff7f0000");
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "ffffff");
 }
 
@@ -105,7 +105,7 @@ TEST(BmpReader, GapAfterTheTableIsSkippedWhenTheOffsetLiesInTheFile) {
   s.gap = QByteArray(10, '\x55');
   s.offBits = 54 + 10;
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "ff0000 ffffff | 0000ff 00ff00");
 }
 
@@ -115,7 +115,7 @@ TEST(BmpReader, OffsetOutsideTheFileOrInsideTheHeaderIsIgnored) {
     s.pixels = Rgb24Rows();
     s.offBits = offBits;
     TBitmap bitmap;
-    LoadBytes(bitmap, Build(s));
+    bitmap.LoadFromBytes(Build(s));
     EXPECT_EQ(Pixels(bitmap), "ff0000 ffffff | 0000ff 00ff00") << offBits;
   }
 }
@@ -124,7 +124,7 @@ TEST(BmpReader, ShortFileLoadsTheRowsItHolds) {
   TBmpRecipe s;
   s.pixels = Rgb24Rows().left(8);
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "000000 000000 | 0000ff 00ff00");
 }
 
@@ -134,7 +134,7 @@ TEST(BmpReader, Os2HeaderHasThreeByteColors) {
                                         "0000ff" "00ff00"  // red, green
                                         "a0000000");       // 1, 0, 1
   TBitmap bitmap;
-  LoadBytes(bitmap, file);
+  bitmap.LoadFromBytes(file);
   EXPECT_EQ(Pixels(bitmap), "00ff00 ff0000 00ff00");
   EXPECT_TRUE(bitmap.OS2Format());
 }
@@ -150,7 +150,7 @@ TEST_P(BmpRefused, IsNotValidAndLeavesTheBitmapAsItWas) {
   TBitmap bitmap(3, 4);
   bitmap.Canvas().SetPixel(1, 1, clRed);
   try {
-    LoadBytes(bitmap, Build(GetParam().recipe));
+    bitmap.LoadFromBytes(Build(GetParam().recipe));
     FAIL() << "loaded";
   } catch (const EInvalidGraphic& e) {
     EXPECT_EQ(e.Message(), QStringLiteral("Bitmap image is not valid"));
@@ -195,7 +195,7 @@ TEST(BmpReader, WrongSignatureOrTruncatedHeaderIsNotValid) {
   QByteArray file = Build(s);
   for (const QByteArray& bytes : {QByteArray("BA") + file.mid(2), file.left(13), file.left(30)}) {
     TBitmap bitmap;
-    EXPECT_THROW(LoadBytes(bitmap, bytes), EInvalidGraphic);
+    EXPECT_THROW(bitmap.LoadFromBytes(bytes), EInvalidGraphic);
   }
 }
 
@@ -216,7 +216,7 @@ TEST(BmpReader, Rle8RunsDeltasAndAbsoluteRuns) {
       "0603"             // six of 3, clipped at the row's end
       "0001");           // end of bitmap
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "00ff00 0000ff 00ff00 0000ff | 000000 ff0000 ff0000 000000 | 000000 000000 000000 000000");
   EXPECT_EQ(bitmap.PixelFormat(), pfDevice);
   ASSERT_TRUE(bitmap.Palette());
@@ -236,7 +236,7 @@ TEST(BmpReader, Rle4NibblesAndOddAbsoluteRun) {
       "0003" "3200" // absolute 3 2 0, padded to a word
       "0001");
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "0000ff 00ff00 000000 000000 000000 | ff0000 00ff00 ff0000 00ff00 ff0000");
 }
 
@@ -249,7 +249,7 @@ TEST(BmpReader, RunLengthDataEndingEarlyLeavesTheRestBlack) {
   s.colors = {qRgb(9, 9, 9), qRgb(255, 0, 0)};
   s.pixels = QByteArray::fromHex("0201" "0000" "0003");  // absolute run cut off
   TBitmap bitmap;
-  LoadBytes(bitmap, Build(s));
+  bitmap.LoadFromBytes(Build(s));
   EXPECT_EQ(Pixels(bitmap), "000000 000000 | ff0000 ff0000");
 }
 
@@ -263,7 +263,7 @@ TEST(BmpReader, ShortFileOfSixteenMillionRows) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
   TBitmap bitmap;
-  LoadBytes(bitmap, bytes);
+  bitmap.LoadFromBytes(bytes);
   ASSERT_EQ(bitmap.Width(), 5);
   ASSERT_EQ(bitmap.Height(), 16449539);
   // 36 bytes of rows: the bottom three, their 2 bytes of padding cleared.
@@ -278,7 +278,7 @@ TEST(BmpReader, RunLengthFileSixteenMillionPixelsWide) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
   TBitmap bitmap;
-  LoadBytes(bitmap, bytes);
+  bitmap.LoadFromBytes(bytes);
   EXPECT_EQ(bitmap.Width(), 16777224);
   EXPECT_EQ(bitmap.Height(), 2);
   QByteArray saved;

@@ -1,6 +1,5 @@
 // The BMP writer: exact header bytes, strides, colour tables, masks, the
 // OS/2 and run-length write-backs, and round trips through our reader.
-#include <QBuffer>
 #include <QFile>
 #include <random>
 
@@ -29,7 +28,7 @@ TEST(BmpWriter, ThreeByTwoAt24BitsIs78Bytes) {
   const uint8_t bottom[9] = {11, 12, 13, 14, 15, 16, 17, 18, 19};
   std::copy(top, top + 9, bitmap.ScanLine(0));
   std::copy(bottom, bottom + 9, bitmap.ScanLine(1));
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   const QByteArray expected = QByteArray::fromHex(
       "424d" "4e000000" "0000" "0000" "36000000"
       "28000000" "03000000" "02000000" "0100" "1800" "00000000" "18000000"
@@ -44,7 +43,7 @@ TEST(BmpWriter, CapturedCompositionIs54Plus4BytesPerPixel) {
   capture.Canvas().Brush().SetColor(RGB(0x10, 0x20, 0x30));
   capture.Canvas().FillRect(Rect(0, 0, 800, 600));
   capture.Canvas().SetPixel(0, 599, RGB(0xAA, 0xBB, 0xCC));  // bottom-left: first pixel in the file
-  const QByteArray bytes = SavedBytes(capture);
+  const QByteArray bytes = capture.SaveToBytes();
   ASSERT_EQ(bytes.size(), 1920054);
   EXPECT_EQ(U32At(bytes, 2), 1920054u);
   EXPECT_EQ(U32At(bytes, 10), 54u);
@@ -58,11 +57,11 @@ TEST(BmpWriter, CapturedCompositionIs54Plus4BytesPerPixel) {
 
 TEST(BmpWriter, EmptyBitmapWritesNothing) {
   TBitmap empty;
-  EXPECT_TRUE(SavedBytes(empty).isEmpty());
+  EXPECT_TRUE(empty.SaveToBytes().isEmpty());
   TBitmap noRows;
   noRows.SetPixelFormat(pf8bit);
   noRows.SetSize(5, 0);
-  EXPECT_TRUE(SavedBytes(noRows).isEmpty());
+  EXPECT_TRUE(noRows.SaveToBytes().isEmpty());
 }
 
 TEST(BmpWriter, MissingMasksAreFilledIn) {
@@ -74,7 +73,7 @@ TEST(BmpWriter, MissingMasksAreFilledIn) {
     TBitmap bitmap(2, 1);
     bitmap.SetPixelFormat(c.format);
     bitmap.SetColorMasks({});
-    const QByteArray bytes = SavedBytes(bitmap);
+    const QByteArray bytes = bitmap.SaveToBytes();
     EXPECT_EQ(U32At(bytes, 30), 3u);
     EXPECT_EQ(U32At(bytes, 10), 66u);
     EXPECT_EQ(bytes.mid(54, 12).toHex(), QByteArray(c.masks));
@@ -86,7 +85,7 @@ TEST(BmpWriter, PaletteOfADisplayBitmapIsAListOfSuggestedColors) {
   auto palette = std::make_shared<TLogPalette>();
   palette->Entries = {qRgb(1, 2, 3), qRgb(4, 5, 6)};
   bitmap.SetPalette(palette);
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   EXPECT_EQ(U16At(bytes, 28), 32);
   EXPECT_EQ(U32At(bytes, 46), 2u);
   EXPECT_EQ(U32At(bytes, 10), 62u);
@@ -99,7 +98,7 @@ TEST(BmpWriter, OwnHalftonePaletteIsNotWritten) {
   bitmap.SetPixelFormat(pf8bit);
   ASSERT_TRUE(bitmap.Palette());
   bitmap.SetPixelFormat(pfDevice);
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   EXPECT_EQ(U32At(bytes, 10), 54u);
   EXPECT_EQ(U32At(bytes, 46), 0u);
 }
@@ -109,19 +108,19 @@ TEST(BmpWriter, Os2BitmapIsWrittenBackInItsOwnForm) {
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
   ASSERT_TRUE(bitmap.OS2Format());
-  EXPECT_EQ(SavedBytes(bitmap), FileBytes(path));
+  EXPECT_EQ(bitmap.SaveToBytes(), FileBytes(path));
 }
 
 TEST(BmpWriter, ShortOs2TableIsPaddedToItsFullSize) {
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/q/pal8os2sp.bmp")));
   ASSERT_EQ(bitmap.ColorTable().size(), 252u);
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   EXPECT_EQ(U32At(bytes, 14), 12u);
   EXPECT_EQ(U32At(bytes, 10), 14u + 12u + 768u);
   EXPECT_EQ(bytes.size(), 794 + 128 * 64);
   TBitmap again;
-  LoadBytes(again, bytes);
+  again.LoadFromBytes(bytes);
   EXPECT_EQ(CompareToImage(again.Surface(), QImage(TestData(QStringLiteral("bmpsuite/ref/pal8.png")))).pixels, 0);
 }
 
@@ -130,14 +129,14 @@ TEST(BmpWriter, RunLengthFileIsWrittenBackByteForByteUntilChanged) {
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
   ASSERT_TRUE(bitmap.KeepsFileBytes());
-  EXPECT_EQ(SavedBytes(bitmap), FileBytes(path));
+  EXPECT_EQ(bitmap.SaveToBytes(), FileBytes(path));
   bitmap.Canvas();
   EXPECT_FALSE(bitmap.KeepsFileBytes());
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   EXPECT_EQ(U16At(bytes, 28), 32);
   EXPECT_EQ(U32At(bytes, 46), 252u);  // the file's colours as suggested colours
   TBitmap again;
-  LoadBytes(again, bytes);
+  again.LoadFromBytes(bytes);
   EXPECT_EQ(CompareToImage(again.Surface(), QImage(TestData(QStringLiteral("bmpsuite/ref/pal8.png")))).pixels, 0);
 }
 
@@ -145,7 +144,7 @@ TEST(BmpWriter, HeaderValuesOfTheFileAreKept) {
   const QString path = TestData(QStringLiteral("bmpsuite/g/pal8nonsquare.bmp"));
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
-  EXPECT_EQ(SavedBytes(bitmap).mid(38, 16).toHex(), FileBytes(path).mid(38, 16).toHex());
+  EXPECT_EQ(bitmap.SaveToBytes().mid(38, 16).toHex(), FileBytes(path).mid(38, 16).toHex());
 }
 
 // Round trips at every format at an odd size.
@@ -177,9 +176,9 @@ TEST_P(BmpRoundTrip, KeepsEveryPixelAt47By33) {
     for (int i = 0; i < usedBits / 8; ++i) row[i] = static_cast<uint8_t>(random());
     if (usedBits % 8) row[usedBits / 8] = static_cast<uint8_t>(random() & (0xFF00 >> (usedBits % 8)));
   }
-  const QByteArray bytes = SavedBytes(bitmap);
+  const QByteArray bytes = bitmap.SaveToBytes();
   TBitmap read;
-  LoadBytes(read, bytes);
+  read.LoadFromBytes(bytes);
   ASSERT_EQ(read.Width(), 47);
   ASSERT_EQ(read.Height(), 33);
   EXPECT_EQ(read.PixelFormat(), bitmap.PixelFormat());
@@ -190,7 +189,7 @@ TEST_P(BmpRoundTrip, KeepsEveryPixelAt47By33) {
                           static_cast<size_t>(bitmap.BytesPerScanLine())), 0) << "row " << y;
     for (int x = 0; x < 47; ++x) ASSERT_EQ(read.Surface().Pixel(x, y), bitmap.Surface().Pixel(x, y));
   }
-  EXPECT_EQ(SavedBytes(read), bytes);
+  EXPECT_EQ(read.SaveToBytes(), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -208,7 +207,7 @@ TEST(BmpWriter, DisplayBitmapReadsBackWithTheSamePixels) {
   for (int y = 0; y < 33; ++y)
     for (int x = 0; x < 47; ++x) bitmap.Canvas().SetPixel(x, y, static_cast<TColor>(random() & 0xFFFFFF));
   TBitmap read;
-  LoadBytes(read, SavedBytes(bitmap));
+  read.LoadFromBytes(bitmap.SaveToBytes());
   EXPECT_EQ(read.PixelFormat(), pf32bit);
   for (int y = 0; y < 33; ++y)
     for (int x = 0; x < 47; ++x) ASSERT_EQ(read.Surface().Pixel(x, y), bitmap.Surface().Pixel(x, y));

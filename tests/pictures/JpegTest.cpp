@@ -3,7 +3,6 @@
 // settings, kept bytes, errors and progress reports.
 #include <algorithm>
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <jpeglib.h>
@@ -160,7 +159,7 @@ QByteArray BrokenProgressive() {
 
 TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, BrokenProgressive());
+  jpeg.LoadFromBytes(BrokenProgressive());
   EXPECT_EQ(jpeg.Width(), 227);
   TBitmap target(10, 10);
   EXPECT_THROW(jpeg.Draw(target.Canvas(), Rect(0, 0, 10, 10)), EJPEG);
@@ -177,7 +176,7 @@ TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
 
 TEST(Jpeg, ErrorDecodingStraightToTheDisplayKeepsNothing) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, BrokenProgressive());
+  jpeg.LoadFromBytes(BrokenProgressive());
   std::vector<TProgressStage> stages;
   jpeg.OnProgress = [&](TGraphic*, TProgressStage stage, uint8_t percent, bool, const TRect&, const QString&) {
     stages.push_back(stage);
@@ -214,7 +213,7 @@ TEST(Jpeg, DisplayCopyOfAnAssignedBitmapIsItsPixels) {
 
 TEST(Jpeg, RowPaddingIsCleared) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   const TBitmap& bitmap = jpeg.Bitmap();
   ASSERT_EQ(bitmap.BytesPerScanLine(), 684);  // 227 x 3 = 681 bytes of pixels
   for (int y = 0; y < 149; ++y) {
@@ -234,7 +233,7 @@ TEST(Jpeg, RedStaysRed) {
     TJPEGImage out;
     out.Assign(bitmap);
     TJPEGImage in;
-    LoadBytes(in, SavedBytes(out));
+    in.LoadFromBytes(out.SaveToBytes());
     const TSurface& pixels = in.Bitmap().Surface();
     ASSERT_EQ(pixels.Width(), 32);
     ASSERT_EQ(pixels.Height(), 16);
@@ -248,7 +247,7 @@ TEST(Jpeg, EncodesBaselineJfifAtQuality90) {
   TBitmap bitmap(17, 9);
   TJPEGImage jpeg;
   jpeg.Assign(bitmap);
-  const QByteArray bytes = SavedBytes(jpeg);
+  const QByteArray bytes = jpeg.SaveToBytes();
   ASSERT_TRUE(bytes.startsWith("\xFF\xD8\xFF\xE0"));
   EXPECT_EQ(bytes.mid(6, 5), QByteArray("JFIF\0", 5));
   const qsizetype sof = bytes.indexOf("\xFF\xC0");
@@ -265,9 +264,9 @@ TEST(Jpeg, EncodesBaselineJfifAtQuality90) {
 TEST(Jpeg, LoadedUnchangedPictureIsSavedAsItsBytes) {
   const QByteArray file = FileBytes(TestData(QStringLiteral("jpeg/good/testimgp.jpg")));
   TJPEGImage jpeg;
-  LoadBytes(jpeg, file);
+  jpeg.LoadFromBytes(file);
   jpeg.DIBNeeded();
-  EXPECT_EQ(SavedBytes(jpeg), file);
+  EXPECT_EQ(jpeg.SaveToBytes(), file);
   auto copy = jpeg.Clone();
   EXPECT_EQ(static_cast<TJPEGImage&>(*copy).Data().constData(), jpeg.Data().constData());
 }
@@ -276,12 +275,12 @@ TEST(Jpeg, EmptyBitmapSavesAnEmptyFile) {
   TBitmap empty;
   TJPEGImage jpeg;
   jpeg.Assign(empty);
-  EXPECT_TRUE(SavedBytes(jpeg).isEmpty());
+  EXPECT_TRUE(jpeg.SaveToBytes().isEmpty());
 }
 
 TEST(Jpeg, SizeCannotBeSet) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   for (const auto& set : {std::function<void()>([&] { jpeg.SetWidth(5); }), std::function<void()>([&] { jpeg.SetHeight(5); })}) {
     try {
       set();
@@ -295,8 +294,8 @@ TEST(Jpeg, SizeCannotBeSet) {
 
 TEST(Jpeg, FailedLoadLeavesThePictureAsItWas) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
-  EXPECT_THROW(LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/bad/flip_soi.jpg")))), EJPEG);
+  jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+  EXPECT_THROW(jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/bad/flip_soi.jpg")))), EJPEG);
   EXPECT_EQ(jpeg.Width(), 227);
   EXPECT_EQ(jpeg.Bitmap().Width(), 227);
 }
@@ -315,7 +314,7 @@ TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
   for (const auto& decode : decodings) {
     for (const uint32_t step : {600u, 0u}) {
       TJPEGImage jpeg;
-      LoadBytes(jpeg, FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
+      jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
       uint32_t clock = 0xFFFFFF00u;  // wraps around while decoding
       jpeg.SetTickSource([&] { return clock += step; });
       std::vector<TReport> reports;
@@ -356,7 +355,7 @@ TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
 
 TEST(Jpeg, FailedDecodingEndsItsReportsAtZero) {
   TJPEGImage jpeg;
-  LoadBytes(jpeg, BrokenProgressive());
+  jpeg.LoadFromBytes(BrokenProgressive());
   std::vector<TReport> reports;
   jpeg.OnProgress = [&](TGraphic*, TProgressStage stage, uint8_t percent, bool redraw, const TRect& r,
                         const QString&) { reports.push_back({stage, percent, redraw, r}); };
@@ -375,10 +374,10 @@ TEST(Jpeg, ErrorFromAProgressListenerDiscardsTheCompressedBytes) {
   jpeg.OnProgress = [](TGraphic*, TProgressStage stage, uint8_t, bool, const TRect&, const QString&) {
     if (stage == psRunning) throw Exception(QStringLiteral("cancelled"));
   };
-  EXPECT_THROW(SavedBytes(jpeg), Exception);
+  EXPECT_THROW(jpeg.SaveToBytes(), Exception);
   EXPECT_TRUE(jpeg.Data().isEmpty());
   jpeg.OnProgress = nullptr;
-  EXPECT_TRUE(SavedBytes(jpeg).startsWith("\xFF\xD8"));
+  EXPECT_TRUE(jpeg.SaveToBytes().startsWith("\xFF\xD8"));
 }
 
 }  // namespace

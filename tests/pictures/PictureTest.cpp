@@ -32,14 +32,14 @@ QByteArray ReadFile(const QString& path) {
 QByteArray SmallBmp() {
   TBitmap bitmap(3, 2);
   bitmap.Canvas().SetPixel(0, 0, clRed);
-  return SavedBytes(bitmap);
+  return bitmap.SaveToBytes();
 }
 
 QByteArray SmallJpeg() {
   TBitmap bitmap(8, 8);
   TJPEGImage jpeg;
   jpeg.Assign(bitmap);
-  return SavedBytes(jpeg);
+  return jpeg.SaveToBytes();
 }
 
 class PictureFiles : public ::testing::Test {
@@ -196,7 +196,7 @@ TEST(StoredPicture, BitmapIsItsClassNameSizeAndBmpFile) {
   holder.Bitmap().SetSize(3, 2);
   holder.Bitmap().Canvas().SetPixel(2, 1, clBlue);
   const QByteArray bytes = Stored(holder);
-  const QByteArray bmp = SavedBytes(holder.Bitmap());
+  const QByteArray bmp = holder.Bitmap().SaveToBytes();
   EXPECT_EQ(bytes.left(12), QByteArray("\x07TBitmap\x4e\x00\x00\x00", 12));
   EXPECT_EQ(bytes.mid(12), bmp);
   TPicture copy;
@@ -253,7 +253,7 @@ TEST_F(PictureFiles, SavingReplacesTheFileKeepingItsPermissions) {
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
   TBitmap bitmap(3, 2);
   bitmap.SaveToFile(path);
-  EXPECT_EQ(ReadFile(path), SavedBytes(bitmap));
+  EXPECT_EQ(ReadFile(path), bitmap.SaveToBytes());
   EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
   EXPECT_EQ(Entries(), QStringList{QStringLiteral("out.bmp")});
 }
@@ -298,7 +298,7 @@ TEST_F(PictureFiles, SavingThroughALinkReplacesItsTarget) {
   TBitmap bitmap(3, 2);
   bitmap.SaveToFile(Path("link.bmp"));
   EXPECT_TRUE(QFileInfo(Path("link.bmp")).isSymLink());
-  EXPECT_EQ(ReadFile(Path("target.bmp")), SavedBytes(bitmap));
+  EXPECT_EQ(ReadFile(Path("target.bmp")), bitmap.SaveToBytes());
 }
 
 TEST_F(PictureFiles, EmptyHolderSavesNothing) {

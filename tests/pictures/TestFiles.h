@@ -12,29 +12,12 @@
 #include <string>
 #include <vector>
 
-#include <QBuffer>
 
 #include "pictures/Graphic.h"
 #include "toolkit/Surface.h"
 
 inline QString TestData(const QString& relative) { return QStringLiteral(VELLUMO_TESTDATA "/") + relative; }
 inline QString TestFile(const QString& relative) { return QStringLiteral(VELLUMO_TEST_FILES "/") + relative; }
-
-// What a graphic writes to a stream.
-inline QByteArray SavedBytes(TGraphic& graphic) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  graphic.SaveToStream(buffer);
-  return bytes;
-}
-
-// Loads a graphic from Bytes as a stream.
-inline void LoadBytes(TGraphic& graphic, QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  graphic.LoadFromStream(buffer);
-}
 
 // The rows of a tab-separated manifest, each a map from column name to
 // value; lines starting with # are comments.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
 #include "support/PixelAssert.h"
@@ -88,14 +86,10 @@ TEST(Compose, AJpegBackgroundShowsAsItsDecodedBitmap) {
   TBitmap photo;
   TJPEGImage encoder;
   encoder.Assign(Pattern(photo, 48, 40));
-  QBuffer file;
-  file.open(QIODevice::ReadWrite);
-  encoder.SaveToStream(file);
+  const QByteArray file = encoder.SaveToBytes();
   TJPEGImage background, reference;
-  for (TJPEGImage* jpeg : {&background, &reference}) {
-    file.seek(0);
-    jpeg->LoadFromStream(file);
-  }
+  background.LoadFromBytes(file);
+  reference.LoadFromBytes(file);
   THeadlessHost host(100, 100);
   TBlock block(host, {10, 10, 20, 15}, clBlue);
   const std::unique_ptr<TBitmap> picture = ComposeControls(background, host);
