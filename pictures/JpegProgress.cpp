@@ -1,14 +1,8 @@
 #include "pictures/JpegProgress.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "toolkit/IntMath.h"
-
-uint32_t SystemTickCount() {
-  using namespace std::chrono;
-  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 std::optional<TJpegProgressReport> TJpegProgressMeter::Update(const TJpegProgressState& state) {
   const uint32_t now = ticks_();

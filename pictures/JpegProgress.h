@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "toolkit/Geometry.h"
+#include "toolkit/TickCount.h"
 
 // Where a running JPEG codec stands: libjpeg's pass counters, the row
 // reached and the picture's size.
@@ -22,10 +23,6 @@ struct TJpegProgressReport {
   TRect Band;  // rows finished since the last report, full width
   bool RedrawNow = false;
 };
-
-// A millisecond tick count (wrapping at 32 bits).
-using TTickSource = std::function<uint32_t()>;
-uint32_t SystemTickCount();
 
 // Thins libjpeg's progress calls out into reports: the first call only
 // starts the clock; after that a report is due at most every 500 ms and

@@ -29,6 +29,13 @@ TPicture::~TPicture() {
 
 void TPicture::SetGraphic(const TGraphic* graphic) { Install(graphic ? graphic->Clone() : nullptr); }
 
+void TPicture::Take(TPicture& source) {
+  if (&source == this) return;
+  std::unique_ptr<TGraphic> graphic = std::move(source.graphic_);
+  source.Install(nullptr);
+  Install(std::move(graphic));
+}
+
 TBitmap& TPicture::Bitmap() {
   if (auto* bitmap = dynamic_cast<TBitmap*>(graphic_.get())) return *bitmap;
   auto bitmap = std::make_unique<TBitmap>();

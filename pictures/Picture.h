@@ -21,6 +21,8 @@ class TPicture {
   TGraphic* Graphic() const { return graphic_.get(); }
   // Holds a copy of Graphic (nothing for null).
   void SetGraphic(const TGraphic* graphic);
+  // Holds Source's graphic itself, leaving Source empty.
+  void Take(TPicture& source);
   // The held bitmap; a holder with another graphic or none first gets a new
   // empty bitmap in the display format.
   TBitmap& Bitmap();

@@ -1,6 +1,7 @@
 #include "render/Compose.h"
 
 #include "toolkit/Control.h"
+#include "toolkit/Exceptions.h"
 
 std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHost& host) {
   auto composition = NewComposition(background);
@@ -23,4 +24,11 @@ void PaintControls(TBitmap& composition, const TControlHost& host) {
   // their own canvases.
   TSurface& pixels = *composition.Canvas().Surface();
   for (TGraphicControl* control : host.Controls()) control->PaintTo(pixels, area);
+}
+
+void LoadBackground(TPicture& picture, const QString& path) {
+  TPicture loaded;
+  loaded.LoadFromFile(path);
+  if (loaded.Width() <= 0 || loaded.Height() <= 0) throw EInvalidGraphic::BitmapNotValid();
+  picture.Take(loaded);
 }

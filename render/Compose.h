@@ -3,6 +3,7 @@
 
 #include "pictures/Bitmap.h"
 #include "pictures/Graphic.h"
+#include "pictures/Picture.h"
 #include "toolkit/ControlHost.h"
 
 // What saving a composition writes: a new 32-bit picture of Background's
@@ -20,3 +21,9 @@ std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHos
 std::unique_ptr<TBitmap> NewComposition(TGraphic& background);
 // Paints the host's visible controls over Composition in creation order.
 void PaintControls(TBitmap& composition, const TControlHost& host);
+
+// Loads the background of a composition into Picture, choosing the reader
+// by extension as TPicture::LoadFromFile does. A picture without pixels (a
+// 0-byte .bmp) is refused with "Bitmap image is not valid": a composition
+// needs something to be composed on. Any failure keeps Picture as it was.
+void LoadBackground(TPicture& picture, const QString& path);

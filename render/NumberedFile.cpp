@@ -52,16 +52,16 @@ QString NumberedFileName(const QString& folder, int32_t number, const QString& e
   return InFolder(folder, QString::number(number) + extension);
 }
 
-int32_t LowestFreeNumber(const QString& folder, const QString& extension) {
-  int32_t number = 1;
+int32_t LowestFreeNumber(const QString& folder, const QString& extension, int32_t first) {
+  int32_t number = first;
   while (QFileInfo(NumberedFileName(folder, number, extension)).isFile()) ++number;
   return number;
 }
 
-QString WriteNumberedFile(const QString& folder, const QString& extension,
-                          const std::function<void(QIODevice& device)>& write) {
+TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension, int32_t first,
+                                const std::function<void(QIODevice& device)>& write) {
   const auto failure = [&] {
-    return EFCreateError(NumberedFileName(folder, LowestFreeNumber(folder, extension), extension));
+    return EFCreateError(NumberedFileName(folder, LowestFreeNumber(folder, extension, first), extension));
   };
   QTemporaryFile file(InFolder(folder, QStringLiteral(".vellumo-XXXXXX") + extension));
   if (!file.open()) throw failure();
@@ -69,17 +69,17 @@ QString WriteNumberedFile(const QString& folder, const QString& extension,
   write(file);
   if (!file.flush() || file.error() != QFileDevice::NoError) throw EWriteError();
   file.close();
-  for (;;) {
-    const QString name = NumberedFileName(folder, LowestFreeNumber(folder, extension), extension);
+  for (int32_t number = LowestFreeNumber(folder, extension, first);;
+       number = LowestFreeNumber(folder, extension, number + 1)) {
+    const QString name = NumberedFileName(folder, number, extension);
     switch (LinkNew(file.fileName(), name)) {
       case lrDone:
         file.setAutoRemove(false);
-        return name;
+        return {name, number};
       case lrTaken:
-        // Another writer took the number: go on to the next. Something else
-        // of that name (a folder, a dangling link) is no file, yet blocks it.
-        if (QFileInfo(name).isFile()) continue;
-        throw EFCreateError(name);
+        // Another writer took the number, or something that is no file (a
+        // folder, a dangling link) holds the name: go on to the next.
+        continue;
       case lrFailed:
         throw EFCreateError(name);
     }

@@ -5,5 +5,7 @@ set -euo pipefail
 dir=$1
 shift
 root=$(cd "$(dirname "$0")/.." && pwd)
+# Builds of several clones share the compiler cache.
+export CCACHE_BASEDIR="$root"
 cmake -S "$root" -B "$root/$dir" -G Ninja "$@" >/dev/null
 cmake --build "$root/$dir" -j "$(nproc)"

@@ -49,12 +49,14 @@ TEST_F(NumberedFile, TakesTheLowestGapThenGoesOnPastTheTakenNumbers) {
   Touch("1.bmp");
   Touch("3.bmp");
   EXPECT_EQ(LowestFreeNumber(dir_.path(), ".bmp"), 2);
-  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", Writing("second")), Path("2.bmp"));
-  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", Writing("fourth")), Path("4.bmp"));
+  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("second")).Path, Path("2.bmp"));
+  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("fourth")).Path, Path("4.bmp"));
+  // A later first number is where the search starts.
+  EXPECT_EQ(WriteNumberedFile(dir_.path(), ".bmp", 7, Writing("seventh")).Number, 7);
   EXPECT_EQ(Content("2.bmp"), "second");
   EXPECT_EQ(Content("4.bmp"), "fourth");
   EXPECT_EQ(Content("1.bmp"), "x");
-  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp", "3.bmp", "4.bmp"}));
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp", "3.bmp", "4.bmp", "7.bmp"}));
 }
 
 TEST_F(NumberedFile, EachExtensionCountsOnlyItself) {
@@ -68,29 +70,30 @@ TEST_F(NumberedFile, EachExtensionCountsOnlyItself) {
 TEST_F(NumberedFile, OnlyFilesTakeANumber) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("1.bmp"));
   EXPECT_EQ(LowestFreeNumber(dir_.path(), ".bmp"), 1);
-  // The folder blocks the name it does not take: an error, not a loop, and
-  // no temporary file is left.
-  EXPECT_EQ(Message([&] { WriteNumberedFile(dir_.path(), ".bmp", Writing("a")); }),
-            "Cannot create file " + Path("1.bmp"));
-  EXPECT_EQ(Entries(), QStringList({"1.bmp"}));
+  // The folder does not count as a file, yet its name is taken: the file
+  // goes on to the next number, and no temporary file is left.
+  const TNumberedFile written = WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("a"));
+  EXPECT_EQ(written.Path, Path("2.bmp"));
+  EXPECT_EQ(written.Number, 2);
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp"}));
 }
 
 TEST_F(NumberedFile, AMissingFolderHasEveryNumberFreeButCannotBeWritten) {
   const QString missing = Path("missing");
   EXPECT_EQ(LowestFreeNumber(missing, ".bmp"), 1);
-  EXPECT_EQ(Message([&] { WriteNumberedFile(missing, ".bmp", Writing("a")); }), "Cannot create file " + missing + "/1.bmp");
+  EXPECT_EQ(Message([&] { WriteNumberedFile(missing, ".bmp", 1, Writing("a")); }), "Cannot create file " + missing + "/1.bmp");
   EXPECT_TRUE(Entries().isEmpty());
 }
 
 TEST_F(NumberedFile, AFileInPlaceOfTheFolderCannotBeWritten) {
   Touch("plain");
-  EXPECT_EQ(Message([&] { WriteNumberedFile(Path("plain"), ".jpg", Writing("a")); }),
+  EXPECT_EQ(Message([&] { WriteNumberedFile(Path("plain"), ".jpg", 1, Writing("a")); }),
             "Cannot create file " + Path("plain") + "/1.jpg");
 }
 
 TEST_F(NumberedFile, AFailingWriterLeavesNothing) {
   EXPECT_EQ(Message([&] {
-              WriteNumberedFile(dir_.path(), ".jpg", [](QIODevice& device) {
+              WriteNumberedFile(dir_.path(), ".jpg", 1, [](QIODevice& device) {
                 device.write("half");
                 throw EJPEG(42);
               });
@@ -100,10 +103,10 @@ TEST_F(NumberedFile, AFailingWriterLeavesNothing) {
 }
 
 TEST_F(NumberedFile, ANumberTakenDuringTheWriteIsNotReplaced) {
-  const QString name = WriteNumberedFile(dir_.path(), ".bmp", [&](QIODevice& device) {
-    Touch("1.bmp", "theirs");
-    device.write("ours");
-  });
+  const QString name = WriteNumberedFile(dir_.path(), ".bmp", 1, [&](QIODevice& device) {
+                         Touch("1.bmp", "theirs");
+                         device.write("ours");
+                       }).Path;
   EXPECT_EQ(name, Path("2.bmp"));
   EXPECT_EQ(Content("1.bmp"), "theirs");
   EXPECT_EQ(Content("2.bmp"), "ours");
@@ -112,7 +115,7 @@ TEST_F(NumberedFile, ANumberTakenDuringTheWriteIsNotReplaced) {
 
 TEST_F(NumberedFile, TheFileHasTheUsersUsualPermissions) {
   const mode_t old = ::umask(022);
-  const QString name = WriteNumberedFile(dir_.path(), ".bmp", Writing("a"));
+  const QString name = WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("a")).Path;
   ::umask(old);
   struct stat info {};
   ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);

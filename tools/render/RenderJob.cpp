@@ -26,13 +26,13 @@ QString Write(TBitmap& composition, const TRenderSettings& settings) {
   }
   const QString folder = settings.OutDir.isEmpty() ? QFileInfo(settings.Background).path() : settings.OutDir;
   const QString extension = settings.Format == ofJpeg ? QStringLiteral(".jpg") : QStringLiteral(".bmp");
-  return WriteNumberedFile(folder, extension, [&](QIODevice& device) { graphic->SaveToStream(device); });
+  return WriteNumberedFile(folder, extension, 1, [&](QIODevice& device) { graphic->SaveToStream(device); }).Path;
 }
 
 }  // namespace
 
 TRenderJob::TRenderJob(TRenderSettings settings) : settings_(std::move(settings)) {
-  background_.LoadFromFile(settings_.Background);
+  LoadBackground(background_, settings_.Background);
   // Nothing else touches the background until the decoding has been
   // waited for.
   TGraphic& background = *background_.Graphic();

@@ -1,0 +1,32 @@
+#include "main/Program.h"
+
+#include "forms/Unit1.h"
+#include "forms/Unit2.h"
+#include "forms/Unit4.h"
+#include "main/Application.h"
+
+TProgramWindows::TProgramWindows(TApplication& application) {
+  form4_ = std::make_unique<TForm4>();
+  Form4 = form4_.get();
+  Form4->OnClose = [&application] { application.exit(0); };
+  form2_ = std::make_unique<TForm2>();
+  Form2 = form2_.get();
+  form1_ = std::make_unique<TForm1>();
+  Form1 = form1_.get();
+}
+
+TProgramWindows::~TProgramWindows() {
+  form1_.reset();
+  Form1 = nullptr;
+  form2_.reset();
+  Form2 = nullptr;
+  form4_.reset();
+  Form4 = nullptr;
+}
+
+int RunProgram(TApplication& application) {
+  application.setApplicationName(QStringLiteral("Vellumo 2.0"));
+  const TProgramWindows windows(application);
+  Form4->show();
+  return application.exec();
+}

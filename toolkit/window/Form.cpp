@@ -1,0 +1,53 @@
+#include "toolkit/window/Form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <QFont>
+#include <QPalette>
+#include <QShowEvent>
+
+#include "toolkit/Colors.h"
+
+TForm::TForm(const QString& caption, Qt::WindowFlags flags) : QWidget(nullptr, flags) {
+  setWindowTitle(caption);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(ColorToPixel(clBtnFace)));
+  setPalette(palette);
+  setAutoFillBackground(true);
+}
+
+void TForm::SetLeft(int32_t left) { SetClientBounds(left, top_, width(), height()); }
+
+void TForm::SetTop(int32_t top) { SetClientBounds(left_, top, width(), height()); }
+
+void TForm::SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  constexpr int32_t kLargestWindow = 32767;
+  left_ = left;
+  top_ = top;
+  setGeometry(left, top, std::clamp(width, 0, kLargestWindow), std::clamp(height, 0, kLargestWindow));
+}
+
+void TForm::CentreOnScreen() {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  SetClientBounds(std::max((screen.width() - width()) / 2, 0), std::max((screen.height() - height()) / 2, 0), width(),
+                  height());
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+  if (event->spontaneous() && !UserMayClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  if (OnClose) OnClose();
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+// A top-level window of the program: the caption, font ("MS Sans Serif",
+// height -11) and colour (clBtnFace) that every window's description
+// gives, its place on the screen as the program last set it, and its show
+// handler, which runs when the program shows the window, never when the
+// window manager restores it.
+class TForm : public QWidget {
+ public:
+  TForm(const QString& caption, Qt::WindowFlags flags);
+
+  // The client area's place on the screen as the program last gave it. The
+  // window system may report a move later than it was asked for, so this,
+  // not pos(), is what a drag adds to.
+  int32_t Left() const { return left_; }
+  int32_t Top() const { return top_; }
+  void SetLeft(int32_t left);
+  void SetTop(int32_t top);
+  // Places the client area at (Left, Top) with the given size; a size is
+  // capped at the largest window X11 allows (32767).
+  void SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  void SetClientSize(int32_t width, int32_t height) { SetClientBounds(left_, top_, width, height); }
+  // Centres the window on the primary screen, each half truncated, its
+  // corner never left of or above the screen's.
+  void CentreOnScreen();
+
+  // Runs once the window has closed (the program ends when the main window
+  // closes).
+  std::function<void()> OnClose;
+
+ protected:
+  // The show handler: every show by the program.
+  virtual void FormShow() {}
+  // Whether the user may close the window through the window manager
+  // (its close box, Alt+F4); the program's own close() always closes.
+  virtual bool UserMayClose() const { return true; }
+
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+};
