@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test.
+# Builds and runs every test: the offscreen ones, then those that need a
+# real X server under Xvfb (scripts/xtest.sh).
 #   test.sh            the plain build (build/)
 #   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/)
 set -euo pipefail
@@ -12,8 +13,10 @@ if [[ "${1:-}" == sanitize ]]; then
   export LSAN_OPTIONS=suppressions=$root/.ci/lsan.supp
   bash "$root/scripts/build.sh" build-san -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVELLUMO_SANITIZE=ON -DVELLUMO_FUZZ=ON -DVELLUMO_BENCH=OFF
-  ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)"
+  ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE xvfb
+  bash "$root/scripts/xtest.sh" build-san
 else
   bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE xvfb
+  bash "$root/scripts/xtest.sh" build
 fi
