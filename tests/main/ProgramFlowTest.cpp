@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTest>
 #include <QTimer>
 
 #include "forms/Unit1.h"
@@ -166,6 +167,46 @@ TEST_F(ProgramFlow, ABackgroundThatFailsToLoadKeepsThePictureShown) {
   } catch (const Exception& error) {
     EXPECT_EQ(error.Message(), "Bitmap image is not valid");
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A control whose paint fails while Failing is set.
+class TFailingControl : public TGraphicControl {
+ public:
+  bool Failing = true;
+  int Paints = 0;
+
+ protected:
+  void Paint() override {
+    ++Paints;
+    if (Failing) throw EInvalidGraphic::BitmapNotValid();
+  }
+};
+
+TEST_F(ProgramFlow, APaintThatFailsShowsOneBoxAndLaterPaintsWork) {
+  Compose();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form2));
+  TFailingControl control;
+  control.SetBounds(10, 10, 20, 20);
+  control.SetParent(Form2->Client);
+  // Under the box the window repaints and fails again.
+  Dialogs_.OnMessage = [&] {
+    control.Invalidate();
+    Form2->Client->repaint();
+  };
+  Form2->Client->repaint();
+  EXPECT_EQ(Dialogs_.MessageTexts(), QStringList({"Bitmap image is not valid"}));
+  EXPECT_GE(control.Paints, 2);
+  control.Failing = false;
+  Dialogs_.OnMessage = nullptr;
+  control.Invalidate();
+  Form2->Client->repaint();
+  EXPECT_EQ(Dialogs_.Messages.size(), 1u);
+  EXPECT_EQ(Form2->Client->grab().toImage().pixel(5, 5), Form2->Client->Background().Pixel(5, 5));
+  control.SetParent(nullptr);
 }
 
 }  // namespace
