@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "bench/DragScene.h"
 #include "forms/Unit2.h"
 #include "main/Application.h"
 #include "main/Program.h"
@@ -20,15 +21,6 @@
 #include "render/NumberedFile.h"
 
 namespace {
-
-TSurface Photo(int32_t width, int32_t height) {
-  TSurface photo(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    QRgb* row = photo.Row(y);
-    for (int32_t x = 0; x < width; ++x) row[x] = qRgb(x * 7 & 0xFF, y * 3 & 0xFF, (x ^ y) & 0xFF);
-  }
-  return photo;
-}
 
 // The program's windows with the composition shown as the benchmark's
 // scene.
@@ -39,16 +31,7 @@ struct TScene {
     QFile::remove(dir.filePath("photo.bmp"));
     Form2->show();
     Form2->FitToBackground();
-    TLMDLabelFill& label = Form2->L1;
-    label.Font().SetSize(72);
-    label.FontFX().SetStyle(tdExtrudeEnh);
-    label.FontFX().SetShadowDepth(50);
-    TLMDGradient& gradient = label.FillObject().Gradient();
-    gradient.ColorList() = {clBlue, clBlack};
-    gradient.SetStyle(gstElliptic);
-    gradient.SetColorCount(17);
-    label.FillObject().SetStyle(sfGradient);
-    label.SetBounds(700, 400, label.Width(), label.Height());
+    DescribeDragLabel(Form2->L1);
     if (!QTest::qWaitForWindowExposed(Form2)) std::abort();
     Form2->Client->repaint();
   }

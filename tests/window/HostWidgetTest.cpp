@@ -7,28 +7,10 @@
 #include <QTest>
 
 #include "support/PixelAssert.h"
-#include "toolkit/LMDBaseGraphicControl.h"
+#include "toolkit/ControlTestSupport.h"
 #include "toolkit/window/HostWidget.h"
 
 namespace {
-
-class TSwatch : public TLMDBaseGraphicControl {
- public:
-  TSwatch(TControlHost& host, TRect bounds, TColor color) {
-    SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    SetColor(color);
-    SetTransparent(false);
-    SetParent(&host);
-  }
-  std::vector<TShiftState> Shifts;
-
- protected:
-  void Paint() override {
-    Canvas().Brush().SetColor(Color());
-    Canvas().FillRect(ClientRect());
-  }
-  void MouseMove(TShiftState shift, int32_t, int32_t) override { Shifts.push_back(shift); }
-};
 
 // The widget's pixels as the window shows them.
 TSurface Shown(QWidget& widget) {
@@ -100,13 +82,15 @@ TEST(ShiftState, HoldsTheKeysTheButtonsAndTheDoubleClick) {
 
 TEST_F(HostWidget, TheMouseReachesTheControlUnderThePointer) {
   TSwatch swatch(host, Bounds(10, 10, 20, 20), clRed);
+  std::vector<TShiftState> onSwatch;
+  swatch.OnMouseMove = [&](TGraphicControl*, TShiftState shift, int32_t, int32_t) { onSwatch.push_back(shift); };
   std::vector<TPoint> background;
   host.OnMouseMove = [&](TShiftState, int32_t x, int32_t y) { background.push_back({x, y}); };
   host.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
   QTest::mouseMove(host.windowHandle(), QPoint(15, 15));
   QTest::mouseMove(host.windowHandle(), QPoint(45, 35));
-  EXPECT_EQ(swatch.Shifts.size(), 1u);
+  EXPECT_EQ(onSwatch.size(), 1u);
   EXPECT_EQ(background, (std::vector<TPoint>{{45, 35}}));
 }
 
