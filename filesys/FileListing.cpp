@@ -1,10 +1,10 @@
 #include "filesys/FileListing.h"
 
 #include <QCollator>
-#include <QDirIterator>
 #include <algorithm>
 #include <numeric>
 
+#include "filesys/FolderEntries.h"
 #include "filesys/Wildcard.h"
 
 namespace {
@@ -13,16 +13,16 @@ bool MatchesAny(const QString& name, const QStringList& masks) {
   return std::any_of(masks.begin(), masks.end(), [&](const QString& mask) { return MatchesMask(name, mask); });
 }
 
-bool Kept(const QFileInfo& entry, bool folder, TFileType fileType) {
+bool Kept(const TFolderEntry& entry, bool folder, TFileType fileType) {
   TFileType attributes = 0;
   if (folder) attributes |= FileAttrBit(ftDirectory);
-  if (entry.fileName().startsWith(QLatin1Char('.'))) attributes |= FileAttrBit(ftHidden);
+  if (entry.Name().startsWith(QLatin1Char('.'))) attributes |= FileAttrBit(ftHidden);
   constexpr TFileType kSkippedOutside =
       FileAttrBit(ftHidden) | FileAttrBit(ftSystem) | FileAttrBit(ftVolumeID) | FileAttrBit(ftDirectory);
   if (attributes & kSkippedOutside & ~fileType) return false;
   if (fileType & FileAttrBit(ftNormal)) return true;
   // Asking for write access costs a call per entry: only when it decides.
-  if ((fileType & FileAttrBit(ftReadOnly)) && !entry.isWritable()) attributes |= FileAttrBit(ftReadOnly);
+  if ((fileType & FileAttrBit(ftReadOnly)) && !entry.IsWritable()) attributes |= FileAttrBit(ftReadOnly);
   return (attributes & fileType) != 0;
 }
 
@@ -31,20 +31,17 @@ bool Kept(const QFileInfo& entry, bool folder, TFileType fileType) {
 std::vector<TRzFileInfo> ListFolder(const QString& folder, const QStringList& masks, TFileType fileType,
                                     const std::function<void(size_t taken)>& taken) {
   std::vector<TRzFileInfo> files;
-  // Every entry comes through unfiltered, so that the masks are matched
-  // first and only the names they match are looked at further.
-  QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  while (entries.hasNext()) {
-    entries.next();
-    const QFileInfo entry = entries.fileInfo();
-    const QString name = entry.fileName();
-    if (!MatchesAny(name, masks)) continue;
-    const bool isFolder = entry.isDir();
-    if (!isFolder && !entry.isFile()) continue;
-    if (!Kept(entry, isFolder, fileType)) continue;
-    files.push_back({name, isFolder, QIcon()});
+  // The masks come first, so that only the names they match are looked at
+  // further.
+  ForEachEntry(folder, [&](const TFolderEntry& entry) {
+    if (!MatchesAny(entry.Name(), masks)) return true;
+    const bool isFolder = entry.IsFolder();
+    if (!isFolder && !entry.IsFile()) return true;
+    if (!Kept(entry, isFolder, fileType)) return true;
+    files.push_back({entry.Name(), isFolder, QIcon()});
     if (taken) taken(files.size());
-  }
+    return true;
+  });
   return files;
 }
 

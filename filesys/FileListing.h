@@ -25,7 +25,8 @@ struct TRzFileInfo {
 // attribute outside FileType is skipped; the rest are kept when FileType
 // holds ftNormal or when they have an attribute in it. Only regular files
 // and folders are entries, links to them included; FIFOs, sockets, devices
-// and broken links never are. A folder that cannot be read has none.
+// and broken links never are. Names that are not valid UTF-8 are listed as
+// well as they decode. A folder that cannot be read has none.
 // Taken runs after each entry taken with the number taken so far. The
 // entries come in the folder's own order, without icons.
 std::vector<TRzFileInfo> ListFolder(const QString& folder, const QStringList& masks, TFileType fileType,

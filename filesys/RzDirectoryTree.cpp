@@ -92,6 +92,7 @@ QString TRzDirectoryTree::CurrentFolder() const {
 }
 
 void TRzDirectoryTree::SetCurrentFolder(const QString& path) {
+  Create();
   QString folder = QDir::cleanPath(QDir(path).absolutePath());
   if (folder == CurrentFolder()) return;
   while (!QFileInfo(folder).isDir()) {
@@ -120,8 +121,12 @@ void TRzDirectoryTree::SetCurrentFolder(const QString& path) {
 
 void TRzDirectoryTree::showEvent(QShowEvent* event) {
   QTreeWidget::showEvent(event);
-  if (built_) return;
-  built_ = true;
+  Create();
+}
+
+void TRzDirectoryTree::Create() {
+  if (created_) return;
+  created_ = true;
   Build();
 }
 

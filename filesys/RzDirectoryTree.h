@@ -14,9 +14,10 @@ class TRzFileListBox;
 // The folder tree: the machine's volumes, "/" first, then by mount point,
 // and below them their folders, each read on its first expansion. A node
 // that may have folders shows an expand button through a placeholder
-// child ":" until it is read. The tree fills itself on its first show and
-// selects the mount point of the volume that holds the process's current
-// folder. Its selection is followed by the linked file list. Paths and
+// child ":" until it is read. The tree fills itself once, on its first
+// show or when it is first asked to select a folder, whichever comes first
+// (the classic tree's window being made), and then selects the mount point
+// of the volume that holds the process's current folder. Its selection is followed by the linked file list. Paths and
 // names are compared exactly.
 class TRzDirectoryTree : public QTreeWidget {
  public:
@@ -58,6 +59,8 @@ class TRzDirectoryTree : public QTreeWidget {
  private:
   class TNode;
 
+  // Builds the tree unless it has been.
+  void Create();
   // Fills the tree with the volumes and selects the starting folder.
   void Build();
   TNode* NewNode(const QString& path, const QString& text);
@@ -76,5 +79,5 @@ class TRzDirectoryTree : public QTreeWidget {
   bool showHiddenDirs_ = false;
   bool rowSelect_ = false;
   TColor selectionPenColor_ = clNone;
-  bool built_ = false;
+  bool created_ = false;
 };

@@ -1,19 +1,23 @@
 #include "filesys/Subfolders.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <algorithm>
+
+#include "filesys/FolderEntries.h"
 
 namespace {
 
-QDir::Filters Subfolders(bool showHidden) {
-  return QDir::Dirs | QDir::NoDotAndDotDot | (showHidden ? QDir::Hidden : QDir::Filters());
+bool Shown(const TFolderEntry& entry, bool showHidden) {
+  return (showHidden || !entry.Name().startsWith(QLatin1Char('.'))) && entry.IsFolder();
 }
 
 }  // namespace
 
 QStringList SubfolderNames(const QString& folder, bool showHidden) {
-  QStringList names = QDir(folder).entryList(Subfolders(showHidden), QDir::Unsorted);
+  QStringList names;
+  ForEachEntry(folder, [&](const TFolderEntry& entry) {
+    if (Shown(entry, showHidden)) names.append(entry.Name());
+    return true;
+  });
   std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
     const int caseless = a.compare(b, Qt::CaseInsensitive);
     return caseless != 0 ? caseless < 0 : a < b;
@@ -22,5 +26,10 @@ QStringList SubfolderNames(const QString& folder, bool showHidden) {
 }
 
 bool HasSubfolder(const QString& folder, bool showHidden) {
-  return QDirIterator(folder, Subfolders(showHidden)).hasNext();
+  bool found = false;
+  ForEachEntry(folder, [&](const TFolderEntry& entry) {
+    found = Shown(entry, showHidden);
+    return !found;
+  });
+  return found;
 }

@@ -148,8 +148,11 @@ TEST_F(Unit2Save, ThePanelIsHiddenWhileTheMessageIsShown) {
 }
 
 TEST_F(Unit2Save, AFolderThatCannotBeWrittenFailsThroughTheDefaultHandler) {
+  // The tree selects existing folders only: this one goes after.
   const QString missing = Dir.filePath("missing");
+  ASSERT_TRUE(QDir().mkdir(missing));
   Form4->RzDirectoryTree1->SetCurrentFolder(missing);
+  ASSERT_TRUE(QDir().rmdir(missing));
   Form2->Label13->setText(QStringLiteral("3"));
   // Chosen from the menu: the error leaves the handler for the
   // application's default handler.
@@ -165,8 +168,10 @@ TEST_F(Unit2Save, AFolderThatCannotBeWrittenFailsThroughTheDefaultHandler) {
 }
 
 TEST_F(Unit2Save, AFileInPlaceOfTheFolderCannotBeWritten) {
-  Touch("plain");
+  ASSERT_TRUE(QDir().mkdir(Dir.filePath("plain")));
   Form4->RzDirectoryTree1->SetCurrentFolder(Dir.filePath("plain"));
+  ASSERT_TRUE(QDir().rmdir(Dir.filePath("plain")));
+  Touch("plain");
   try {
     Form2->jpg1Click();
     FAIL() << "saved into a file";

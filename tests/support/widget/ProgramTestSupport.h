@@ -4,6 +4,7 @@
 // the window system, and pictures written for the occasion.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QEvent>
 #include <QString>
 #include <QStringList>
@@ -70,15 +71,21 @@ inline TApplication& Application() { return *static_cast<TApplication*>(qApp); }
 void SendSpontaneous(QObject* receiver, QEvent& event);
 
 // The program's three windows, fresh for every test, with every dialog
-// answered by the test.
+// answered by the test. The browser's list makes the folders it shows the
+// process's current folder; the test's is put back afterwards.
 class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() : override_(Dialogs_), windows_(std::make_unique<TProgramWindows>(Application())) {}
+  ~ProgramTest() override {
+    windows_.reset();
+    QDir::setCurrent(savedCurrent_);
+  }
 
   TRecordingDialogs Dialogs_;
   QTemporaryDir Dir;
 
  private:
+  const QString savedCurrent_ = QDir::currentPath();
   TDialogsOverride override_;
   std::unique_ptr<TProgramWindows> windows_;
 };
