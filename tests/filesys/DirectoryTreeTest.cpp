@@ -31,10 +31,17 @@ TVolume Disk(const QString& mountPoint, const QString& label = QString(), int64_
   return {mountPoint, label, "ext4", "/dev/sda1", false, true, deviceId};
 }
 
-QStringList Texts(const QList<QTreeWidgetItem*>& items) {
+// The texts of a node's children.
+QStringList Texts(const QTreeWidgetItem* node) {
   QStringList texts;
-  for (const QTreeWidgetItem* item : items) texts.append(item->text(0));
+  for (int i = 0; i < node->childCount(); ++i) texts.append(node->child(i)->text(0));
   return texts;
+}
+
+QTreeWidgetItem* Child(const QTreeWidgetItem* node, const QString& text) {
+  for (int i = 0; i < node->childCount(); ++i)
+    if (node->child(i)->text(0) == text) return node->child(i);
+  return nullptr;
 }
 
 class DirectoryTree : public FolderFixture {
@@ -54,26 +61,14 @@ class DirectoryTree : public FolderFixture {
     QDir::setCurrent(Path());
     Show(showHidden);
   }
-  QList<QTreeWidgetItem*> Roots() const {
-    QList<QTreeWidgetItem*> roots;
-    for (int i = 0; i < tree_->topLevelItemCount(); ++i) roots.append(tree_->topLevelItem(i));
-    return roots;
-  }
-  static QList<QTreeWidgetItem*> Children(const QTreeWidgetItem* node) {
-    QList<QTreeWidgetItem*> children;
-    for (int i = 0; i < node->childCount(); ++i) children.append(node->child(i));
-    return children;
-  }
+  QTreeWidgetItem* Roots() const { return tree_->invisibleRootItem(); }
   // The node reached from the first root through the names, each expanded.
   QTreeWidgetItem* Expand(const QStringList& names) const {
     QTreeWidgetItem* node = tree_->topLevelItem(0);
     node->setExpanded(true);
     for (const QString& name : names) {
-      QTreeWidgetItem* next = nullptr;
-      for (QTreeWidgetItem* child : Children(node))
-        if (child->text(0) == name) next = child;
-      if (!next) return nullptr;
-      node = next;
+      node = Child(node, name);
+      if (!node) return nullptr;
       node->setExpanded(true);
     }
     return node;
@@ -129,7 +124,10 @@ TEST_F(DirectoryTree, GivesAVolumeAnExpandButtonWhereItMayHoldFolders) {
   volumes_ = {Disk(Path("withsub")), Disk(Path("flat")), removable, cd, unknown, gone};
   Show();
   QStringList children;
-  for (QTreeWidgetItem* root : Roots()) children.append(root->text(0) + QLatin1Char('=') + Texts(Children(root)).join(QLatin1Char('|')));
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* root = tree_->topLevelItem(i);
+    children.append(root->text(0) + QLatin1Char('=') + Texts(root).join(QLatin1Char('|')));
+  }
   EXPECT_EQ(Text(children), Text({" (/nowhere/cd)=:", "(/nowhere/gone)=", " (/nowhere/sshfs)=:", " (/nowhere/usb)=:",
                                   " (" + Path("flat") + ")=", " (" + Path("withsub") + ")=:"}));
 }
@@ -148,11 +146,11 @@ TEST_P(FolderChildren, AreTheFoldersSortedWithAnExpandButtonWhereAListedFolderIs
   Touch("A/file.jpg");
   Touch("f.txt");
   ShowFolder(c.showHidden);
-  const QList<QTreeWidgetItem*> children = Children(Expand({}));
+  const QTreeWidgetItem* folder = Expand({});
   QStringList expandable;
-  for (const QTreeWidgetItem* child : children)
-    if (child->childCount() > 0) expandable.append(child->text(0));
-  EXPECT_EQ(Text(Texts(children)), c.children);
+  for (int i = 0; i < folder->childCount(); ++i)
+    if (folder->child(i)->childCount() > 0) expandable.append(folder->child(i)->text(0));
+  EXPECT_EQ(Text(Texts(folder)), c.children);
   EXPECT_EQ(Text(expandable), c.placeholders);
 }
 
@@ -169,48 +167,43 @@ TEST_F(DirectoryTree, StartsAtTheMountPointOfTheCurrentFolder) {
   EXPECT_EQ(list_.Folder(), QFileInfo(Path()).canonicalFilePath());
 }
 
-TEST_F(DirectoryTree, TheCurrentFolderIsTheRootOrAFolderWithoutItsSlash) {
-  MakeFolder("x");
+// Folders selected one after the other, below a tree of "/" and the
+// temporary folder T, and the current folder each leaves ("/" stands for
+// the root, anything else for a folder below T).
+struct TSelectCase {
+  std::vector<const char*> selected;
+  const char* current;
+  int changes;
+  bool showHidden;
+};
+
+class Selection : public DirectoryTree, public ::testing::WithParamInterface<TSelectCase> {};
+
+TEST_P(Selection, SelectsTheFolderOrItsNearestParentAndTheListFollows) {
+  const TSelectCase& c = GetParam();
+  for (const char* folder : {"x", "Pics", "pics", ".hidden"}) MakeFolder(QString::fromUtf8(folder));
   volumes_ = {Disk(QStringLiteral("/")), Disk(Path())};
   QDir::setCurrent(Path());
-  Show();
-  tree_->SetCurrentFolder(QStringLiteral("/"));
-  EXPECT_EQ(tree_->CurrentFolder(), "/");
-  EXPECT_EQ(list_.Folder(), "/");
-  tree_->SetCurrentFolder(Path("x"));
-  EXPECT_EQ(tree_->CurrentFolder(), Path("x"));
-  EXPECT_EQ(tree_->currentItem()->parent(), tree_->topLevelItem(1));
+  Show(c.showHidden);
+  const auto full = [this](const char* folder) {
+    return qstrcmp(folder, "/") == 0 ? QStringLiteral("/") : Path(QString::fromUtf8(folder));
+  };
+  QStringList changes;
+  tree_->OnChange = [&] { changes.append(list_.Folder()); };
+  for (const char* folder : c.selected) tree_->SetCurrentFolder(full(folder));
+  const QString current = full(c.current);
+  EXPECT_EQ(tree_->CurrentFolder(), current);
+  // One change per folder reached, after the list has followed.
+  ASSERT_EQ(changes.size(), c.changes);
+  EXPECT_EQ(changes.back(), QFileInfo(current).canonicalFilePath());
 }
 
-TEST_F(DirectoryTree, FoldersEqualButForCaseAreTwo) {
-  MakeFolder("Pics");
-  MakeFolder("pics");
-  Touch("Pics/big.jpg");
-  Touch("pics/small.jpg");
-  ShowFolder();
-  for (const QString& name : {QStringLiteral("pics"), QStringLiteral("Pics"), QStringLiteral("pics")}) {
-    tree_->SetCurrentFolder(Path(name));
-    EXPECT_EQ(tree_->CurrentFolder(), Path(name));
-    EXPECT_EQ(tree_->currentItem()->text(0), name);
-    EXPECT_EQ(list_.Folder(), Path(name));
-  }
-}
-
-TEST_F(DirectoryTree, AMissingFolderSelectsItsNearestParent) {
-  MakeFolder("x");
-  ShowFolder();
-  tree_->SetCurrentFolder(Path("x/missing/deeper"));
-  EXPECT_EQ(tree_->CurrentFolder(), Path("x"));
-}
-
-TEST_F(DirectoryTree, AFolderWithoutANodeLeavesTheSelection) {
-  MakeFolder("x");
-  MakeFolder(".hidden");
-  ShowFolder(false);
-  tree_->SetCurrentFolder(Path("x"));
-  tree_->SetCurrentFolder(Path(".hidden"));
-  EXPECT_EQ(tree_->CurrentFolder(), Path("x"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Paths, Selection,
+    ::testing::Values(TSelectCase{{"/"}, "/", 1, true}, TSelectCase{{"x", "x"}, "x", 1, true},
+                      TSelectCase{{"pics", "Pics"}, "Pics", 2, true}, TSelectCase{{"Pics", "pics"}, "pics", 2, true},
+                      TSelectCase{{"x/missing/deeper"}, "x", 1, true}, TSelectCase{{".hidden"}, ".hidden", 1, true},
+                      TSelectCase{{"x", ".hidden"}, "x", 1, false}));
 
 TEST_F(DirectoryTree, ALinkLoopUnfoldsOneLevelPerExpansion) {
   MakeFolder("a");
@@ -218,7 +211,7 @@ TEST_F(DirectoryTree, ALinkLoopUnfoldsOneLevelPerExpansion) {
   ShowFolder();
   const QTreeWidgetItem* deep = Expand({"a", "loop", "loop", "loop"});
   ASSERT_NE(deep, nullptr);
-  EXPECT_EQ(Text(Texts(Children(deep))), "loop");
+  EXPECT_EQ(Text(Texts(deep)), "loop");
   EXPECT_EQ(deep->child(0)->childCount(), 1);
   tree_->SetCurrentFolder(Path("a/loop/loop/loop/loop"));
   EXPECT_EQ(tree_->CurrentFolder(), Path("a/loop/loop/loop/loop"));
@@ -234,16 +227,6 @@ TEST_F(DirectoryTree, AFolderGoneBeforeItsExpansionHasNoChildren) {
   EXPECT_EQ(x->childCount(), 0);
 }
 
-TEST_F(DirectoryTree, TheChangeComesAfterTheListFollowed) {
-  MakeFolder("x");
-  ShowFolder();
-  QStringList seen;
-  tree_->OnChange = [&] { seen.append(tree_->CurrentFolder() + QLatin1Char('>') + list_.Folder()); };
-  tree_->SetCurrentFolder(Path("x"));
-  tree_->SetCurrentFolder(Path("x"));
-  EXPECT_EQ(Text(seen), Text({Path("x") + '>' + QFileInfo(Path("x")).canonicalFilePath()}));
-}
-
 TEST_F(DirectoryTree, ReadsAVolumeAgainWhenAnotherDeviceIsMountedThere) {
   MakeFolder("x");
   ShowFolder();
@@ -251,12 +234,12 @@ TEST_F(DirectoryTree, ReadsAVolumeAgainWhenAnotherDeviceIsMountedThere) {
   volumes_[0].Label = QStringLiteral("OTHER");
   tree_->SetCurrentFolder(Path());
   EXPECT_EQ(tree_->topLevelItem(0)->text(0), "Temp (" + Path() + ")");
-  EXPECT_EQ(Text(Texts(Children(tree_->topLevelItem(0)))), "x");
+  EXPECT_EQ(Text(Texts(tree_->topLevelItem(0))), "x");
   tree_->SetCurrentFolder(Path("x"));
   volumes_[0].DeviceId = 2;
   tree_->SetCurrentFolder(Path());
   EXPECT_EQ(tree_->topLevelItem(0)->text(0), "Other (" + Path() + ")");
-  EXPECT_EQ(Text(Texts(Children(tree_->topLevelItem(0)))), ":");
+  EXPECT_EQ(Text(Texts(tree_->topLevelItem(0))), ":");
 }
 
 TEST_F(DirectoryTree, ASelectedFolderShowsTheOpenFolderIcon) {
