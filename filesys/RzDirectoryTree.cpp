@@ -54,7 +54,7 @@ class TRzDirectoryTree::TNode : public QTreeWidgetItem {
   const QIcon Icon;
   const QIcon OpenIcon;  // shown while the node is selected
   bool ChildrenRead = false;
-  bool Volume = false;
+  bool IsVolume = false;
   int64_t DeviceId = -1;  // a volume's, as last seen
 };
 
@@ -141,7 +141,7 @@ void TRzDirectoryTree::Build() {
               [](const TVolume& a, const TVolume& b) { return a.MountPoint < b.MountPoint; });
     for (const TVolume& volume : volumes) {
       TNode* node = NewNode(NodePathOf(volume.MountPoint), VolumeText(volume));
-      node->Volume = true;
+      node->IsVolume = true;
       node->DeviceId = volume.DeviceId;
       addTopLevelItem(node);
       // Removable media, CD-ROMs and the unknown are not touched to find
@@ -185,7 +185,7 @@ void TRzDirectoryTree::SelectionChanged(QTreeWidgetItem* current, QTreeWidgetIte
   TNode* node = TNode::Of(current);
   if (!node) return;
   node->setIcon(0, node->OpenIcon);
-  if (node->Volume) FollowVolume(node);
+  if (node->IsVolume) FollowVolume(node);
   if (fileList_) fileList_->SetFolder(CurrentFolder());
   if (OnChange) OnChange();
 }
@@ -215,8 +215,10 @@ void TRzDirectoryTree::drawRow(QPainter* painter, const QStyleOptionViewItem& op
   if (selected && rowSelect_) painter->fillRect(row, option.palette.highlight());
   QTreeWidget::drawRow(painter, option, index);
   if (selected && selectionPenColor_ != clNone) {
+    painter->save();
     painter->setPen(QColor::fromRgb(ColorToPixel(selectionPenColor_)));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect((rowSelect_ ? row : option.rect).adjusted(0, 0, -1, -1));
+    painter->restore();
   }
 }

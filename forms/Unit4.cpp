@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSplitter>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "filesys/SystemVolumes.h"
 #include "forms/Unit1.h"
