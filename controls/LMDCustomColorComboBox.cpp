@@ -22,6 +22,9 @@ int32_t FontTextHeight(const QFont& font) {
 
 TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
+  // A style that opens the list over the selected item would show every
+  // item; the list opens below and shows DropDownCount of them.
+  setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   setItemDelegate(new TLMDColorItemDelegate(*this, *this, true));
   connect(this, QOverload<int>::of(&QComboBox::activated), this, [this] { Change(); });
   itemHeight_ = DisplayStyle() == csColor ? 15 : FontTextHeight(font()) + 2;

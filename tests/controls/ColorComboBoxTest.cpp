@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
+#include <QAbstractItemView>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <memory>
@@ -148,6 +148,63 @@ TEST(ColorComboBoxTest, EditFieldIsDrawnByTheItemDrawing) {
     got.Image() = shot.copy(field);
     EXPECT_EQ(got.Image(), want.Image()) << ColorToString(color).toStdString();
   }
+}
+
+TEST(ColorComboBoxTest, FocusedEditFieldShowsTheItemSelected) {
+  PanelCombo panel;
+  panel.Combo.setGeometry(10, 10, 123, 21);
+  panel.Combo.SelectColor(clRed);
+  panel.Combo.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel.Combo));
+  panel.Combo.activateWindow();
+  panel.Combo.setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel.Combo));
+  const QImage shot = panel.Combo.grab().toImage();
+  QStyleOptionComboBox option;
+  option.initFrom(&panel.Combo);
+  const QRect field =
+      panel.Combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &panel.Combo);
+  // Right of the name, away from the focus rectangle.
+  EXPECT_EQ(PixelToColor(shot.pixel(field.right() - 4, field.center().y())), ColorToRGB(clHighlight));
+}
+
+TEST(ColorComboBoxTest, HeightFollowsTheStyle) {
+  TLMDColorComboBox combo;
+  combo.SetDisplayStyle(csColor);
+  EXPECT_EQ(combo.height(), 25);
+  EXPECT_EQ(combo.ItemHeight(), 15);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(20);
+  combo.setFont(font);
+  combo.SetDisplayStyle(csColor3DText);
+  TCanvas canvas;
+  canvas.SetFont(EngineFont(font));
+  EXPECT_EQ(combo.ItemHeight(), canvas.GetTextMetrics().tmHeight + 2);
+  EXPECT_EQ(combo.height(), canvas.GetTextMetrics().tmHeight + 11);
+}
+
+// The open list shows DropDownCount items, each drawn by the item drawing.
+TEST(ColorComboBoxTest, OpenListShowsTwelveDrawnItems) {
+  PanelCombo panel;
+  panel.Combo.setGeometry(10, 10, 123, 21);
+  panel.Combo.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel.Combo));
+  panel.Combo.showPopup();
+  QAbstractItemView& view = *panel.Combo.view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view.window()));
+  const int32_t height = panel.Combo.ItemHeight();
+  EXPECT_EQ(view.viewport()->height(), 12 * height);
+  const QRect row = view.visualRect(view.model()->index(5, 0));
+  EXPECT_EQ(row.height(), height);
+  const QImage shot = view.viewport()->grab(row).toImage().convertToFormat(QImage::Format_RGB32);
+  TSurface want(row.width(), row.height());
+  TCanvas canvas(&want);
+  canvas.SetFont(EngineFont(panel.Combo.font()));
+  TLMDColorItemLook look;
+  look.Style = csColor3DText;
+  DrawColorItem(canvas, want.Bounds(), QStringLiteral("clGreen"), look);
+  EXPECT_EQ(shot, want.Image());
+  panel.Combo.hidePopup();
 }
 
 // The colour dialog, answered through the dialogs.

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "controls/ColorDialogAnswer.h"
+#include "controls/LMDColorListBox.h"
+
+namespace {
+
+// The gradient's colour list as the control panel sets it up, counting its
+// change events.
+struct PanelList {
+  TLMDColorListBox List;
+  int Changes = 0;
+
+  PanelList() {
+    List.SetOptions(ColorCBOptionBit(coAllowAnyColor));
+    List.resize(111, 80);
+    List.OnChange = [this](QWidget*) { ++Changes; };
+  }
+  void Click(int32_t index) {
+    QTest::mouseClick(List.viewport(), Qt::LeftButton, {}, List.visualItemRect(List.item(index)).center());
+  }
+};
+
+TEST(ColorListBoxTest, StartsEmptyWithNoSelectedColour) {
+  PanelList panel;
+  EXPECT_EQ(panel.List.Count(), 0);
+  EXPECT_EQ(panel.List.SelectedColor(), -1);
+}
+
+TEST(ColorListBoxTest, SelectColourAddsAndSelectsWithoutChange) {
+  PanelList panel;
+  panel.List.AddItem(ColorToString(clBlue));
+  panel.List.AddItem(ColorToString(clBlack));
+  panel.List.SelectColor(clBlack);
+  EXPECT_EQ(panel.List.ItemIndex(), 1);
+  panel.List.SelectColor(0x123456);
+  EXPECT_EQ(panel.List.Item(2), "$00123456");
+  EXPECT_EQ(panel.List.SelectedColor(), 0x123456);
+  panel.List.SelectColor(clNone);
+  EXPECT_EQ(panel.List.Count(), 3);
+  EXPECT_EQ(panel.List.SelectedColor(), -1);
+  EXPECT_EQ(panel.Changes, 0);
+}
+
+TEST(ColorListBoxTest, UserChoiceOfAnotherItemRaisesChange) {
+  PanelList panel;
+  panel.List.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel.List));
+  for (const TColor color : {clBlue, clRed, clBlue}) panel.List.AddItem(ColorToString(color));
+  panel.Click(2);
+  EXPECT_EQ(panel.List.ItemIndex(), 2);
+  panel.Click(2);
+  EXPECT_EQ(panel.Changes, 1);
+  QTest::keyClick(panel.List.viewport(), Qt::Key_Up);
+  EXPECT_EQ(panel.List.SelectedColor(), clRed);
+  EXPECT_EQ(panel.Changes, 2);
+}
+
+TEST(ColorListBoxTest, DeletingTheSelectedItemLeavesNoneSelected) {
+  PanelList panel;
+  for (const TColor color : {clBlue, clRed, clBlue}) panel.List.AddItem(ColorToString(color));
+  panel.List.SetItemIndex(1);
+  panel.List.DeleteItem(1);
+  EXPECT_EQ(panel.List.ItemIndex(), -1);
+  EXPECT_EQ(panel.List.SelectedColor(), -1);
+  panel.List.SetItemIndex(1);
+  panel.List.DeleteItem(0);
+  EXPECT_EQ(panel.List.SelectedColor(), clBlue);
+  EXPECT_EQ(panel.List.ItemIndex(), 0);
+}
+
+TEST(ColorListBoxTest, ItemsAreTheirItemHeightHigh) {
+  PanelList panel;
+  panel.List.AddItem(ColorToString(clBlue));
+  panel.List.AddItem(ColorToString(clBlack));
+  panel.List.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel.List));
+  EXPECT_EQ(panel.List.visualItemRect(panel.List.item(1)).top(), 16);
+  panel.List.SetItemHeight(20);
+  EXPECT_EQ(panel.List.visualItemRect(panel.List.item(1)).top(), 20);
+}
+
+TEST(ColorListBoxTest, DialogSelectsWithoutChange) {
+  TColorDialogAnswer dialogs;
+  PanelList panel;
+  dialogs.Answer = ConfirmWith(0x123456);
+  EXPECT_TRUE(panel.List.ExecuteDialog());
+  EXPECT_EQ(panel.List.SelectedColor(), 0x123456);
+  EXPECT_EQ(panel.Changes, 0);
+}
+
+}  // namespace
