@@ -72,8 +72,7 @@ TColor TLMDColorPicker::SelectedColor() const {
 void TLMDColorPicker::SelectColor(TColor color) {
   const QString text = ColorToString(color);
   if (SelectedText() == text) return;
-  int32_t index = Count() - 1;
-  while (index >= 0 && Item(index) != text) --index;
+  int32_t index = IndexOf(text);
   if (index < 0 && (options_ & ColorCBOptionBit(coAllowAnyColor)) && color != clNone) index = AddItem(text);
   SetItemIndex(index);
   if (ChangesOnSelect()) Change();
@@ -122,6 +121,12 @@ bool TLMDColorPicker::ExecuteDialog() {
 
 void TLMDColorPicker::Change() {
   if (OnChange) OnChange(Widget());
+}
+
+int32_t TLMDColorPicker::IndexOf(const QString& text) const {
+  for (int32_t index = 0; index < Count(); ++index)
+    if (Item(index) == text) return index;
+  return -1;
 }
 
 QString TLMDColorPicker::SelectedText() const {

@@ -45,6 +45,8 @@ class TLMDColorPicker {
   void SetDisplayStyle(TLMDColorCBStyle style);
   const QStringList& CustomColors() const { return customColors_; }
   void SetCustomColors(const QStringList& colors);
+  // What the colour dialog is asked for. Qt's dialog always shows its
+  // custom colours (cdFullOpen) and knows none of the others.
   TColorDialogOptions DlgOptions() const { return dlgOptions_; }
   void SetDlgOptions(TColorDialogOptions options) { dlgOptions_ = options; }
   // Sorted items stay in order of their texts without regard to case.
@@ -95,6 +97,8 @@ class TLMDColorPicker {
 
  private:
   QString SelectedText() const;
+  // The first item of exactly Text, or -1.
+  int32_t IndexOf(const QString& text) const;
   void Sort();
 
   TLMDColorCBOptions options_ = ColorCBOptionBit(coDefaultColors) | ColorCBOptionBit(coAllowAnyColor);

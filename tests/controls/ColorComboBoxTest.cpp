@@ -9,6 +9,7 @@
 #include "controls/LMDColorComboBox.h"
 #include "controls/LMDColorItemDelegate.h"
 #include "support/PixelAssert.h"
+#include "support/widget/ColorDialogDriver.h"
 #include "toolkit/Canvas.h"
 
 namespace {
@@ -144,9 +145,7 @@ TEST(ColorComboBoxTest, EditFieldIsDrawnByTheItemDrawing) {
     TLMDColorItemLook look;
     look.Style = csColor3DText;
     DrawColorItem(canvas, want.Bounds(), panel.Combo.currentText(), look);
-    TSurface got;
-    got.Image() = shot.copy(field);
-    EXPECT_EQ(got.Image(), want.Image()) << ColorToString(color).toStdString();
+    EXPECT_EQ(shot.copy(field), want.Image()) << ColorToString(color).toStdString();
   }
 }
 
@@ -286,6 +285,36 @@ TEST_F(ColorComboDialogTest, RightPressOpensTheDialogOnlyWithAllowDialog) {
   QTest::mousePress(&panel.Combo, Qt::RightButton);
   QTest::mouseRelease(&panel.Combo, Qt::RightButton);
   EXPECT_EQ(dialogs.Requests.size(), 1u);
+}
+
+// Qt's own dialog: its custom colours come back, its white slots add
+// nothing, and the next opening starts with this combo's colours again.
+TEST(ColorComboBoxTest, QtDialogCustomColoursAreListedFirst) {
+  PanelCombo panel;
+  WhenColorDialogShown([](QColorDialog& dialog) {
+    QColorDialog::setCustomColor(0, QColor(0xFF, 0x80, 0x00));
+    QColorDialog::setCustomColor(1, QColor(0x56, 0x34, 0x12));
+    dialog.setCurrentColor(QColor(0x10, 0x20, 0x30));
+    dialog.accept();
+  });
+  ASSERT_TRUE(panel.Combo.ExecuteDialog());
+  QStringList want = {"$000080FF", "$00123456", "$00302010"};
+  want << kNamedColours;
+  EXPECT_EQ(Items(panel.Combo), want);
+  EXPECT_EQ(panel.Combo.SelectedColor(), 0x302010);
+  EXPECT_EQ(panel.Changes, 1);
+
+  PanelCombo other;
+  WhenColorDialogShown([](QColorDialog& dialog) {
+    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::white));
+    dialog.reject();
+  });
+  EXPECT_FALSE(other.Combo.ExecuteDialog());
+  WhenColorDialogShown([](QColorDialog& dialog) {
+    EXPECT_EQ(QColorDialog::customColor(1), QColor(0x56, 0x34, 0x12));
+    dialog.reject();
+  });
+  EXPECT_FALSE(panel.Combo.ExecuteDialog());
 }
 
 }  // namespace

@@ -31,15 +31,16 @@ TEST(ColorListBoxTest, StartsEmptyWithNoSelectedColour) {
 
 TEST(ColorListBoxTest, SelectColourAddsAndSelectsWithoutChange) {
   PanelList panel;
-  panel.List.AddItem(ColorToString(clBlue));
-  panel.List.AddItem(ColorToString(clBlack));
+  for (const TColor color : {clBlue, clBlack, clBlue}) panel.List.AddItem(ColorToString(color));
+  panel.List.SelectColor(clBlue);
+  EXPECT_EQ(panel.List.ItemIndex(), 0);
   panel.List.SelectColor(clBlack);
   EXPECT_EQ(panel.List.ItemIndex(), 1);
   panel.List.SelectColor(0x123456);
-  EXPECT_EQ(panel.List.Item(2), "$00123456");
+  EXPECT_EQ(panel.List.Item(3), "$00123456");
   EXPECT_EQ(panel.List.SelectedColor(), 0x123456);
   panel.List.SelectColor(clNone);
-  EXPECT_EQ(panel.List.Count(), 3);
+  EXPECT_EQ(panel.List.Count(), 4);
   EXPECT_EQ(panel.List.SelectedColor(), -1);
   EXPECT_EQ(panel.Changes, 0);
 }

@@ -1,29 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QColorDialog>
-#include <QTimer>
-#include <functional>
+#include <array>
 
+#include "support/widget/ColorDialogDriver.h"
 #include "toolkit/window/PlatformDialogs.h"
 
 namespace {
-
-// Runs Act on Qt's colour dialog as soon as it shows.
-void WhenShown(std::function<void(QColorDialog& dialog)> act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QColorDialog*>(widget);
-      if (!dialog || !dialog->isVisible()) continue;
-      poll->deleteLater();
-      poll->stop();
-      act(*dialog);
-      return;
-    }
-  });
-  poll->start(10);
-}
 
 // A request on 0x563412 with slot 0 orange, slot 3 white and the rest unused.
 TColorDialogRequest Request() {
@@ -36,7 +18,7 @@ TColorDialogRequest Request() {
 
 TEST(ColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayingUnused) {
   TColorDialogRequest request = Request();
-  WhenShown([](QColorDialog& dialog) {
+  WhenColorDialogShown([](QColorDialog& dialog) {
     EXPECT_EQ(dialog.currentColor(), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(QColorDialog::customColor(0), QColor(0xFF, 0x80, 0x00));
     EXPECT_EQ(QColorDialog::customColor(1), QColor(Qt::white));
@@ -56,7 +38,7 @@ TEST(ColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayi
 
 TEST(ColorDialogTest, CancelLeavesTheRequestAsItWas) {
   TColorDialogRequest request = Request();
-  WhenShown([](QColorDialog& dialog) {
+  WhenColorDialogShown([](QColorDialog& dialog) {
     QColorDialog::setCustomColor(1, QColor(1, 2, 3));
     dialog.setCurrentColor(QColor(0x10, 0x20, 0x30));
     dialog.reject();
