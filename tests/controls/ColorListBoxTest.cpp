@@ -2,7 +2,6 @@
 
 #include <QTest>
 
-#include "controls/ColorDialogAnswer.h"
 #include "controls/LMDColorListBox.h"
 
 namespace {
@@ -74,22 +73,10 @@ TEST(ColorListBoxTest, DeletingTheSelectedItemLeavesNoneSelected) {
 
 TEST(ColorListBoxTest, ItemsAreTheirItemHeightHigh) {
   PanelList panel;
-  panel.List.AddItem(ColorToString(clBlue));
-  panel.List.AddItem(ColorToString(clBlack));
-  panel.List.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel.List));
+  for (const TColor color : {clBlue, clBlack}) panel.List.AddItem(ColorToString(color));
   EXPECT_EQ(panel.List.visualItemRect(panel.List.item(1)).top(), 16);
   panel.List.SetItemHeight(20);
   EXPECT_EQ(panel.List.visualItemRect(panel.List.item(1)).top(), 20);
-}
-
-TEST(ColorListBoxTest, DialogSelectsWithoutChange) {
-  TColorDialogAnswer dialogs;
-  PanelList panel;
-  dialogs.Answer = ConfirmWith(0x123456);
-  EXPECT_TRUE(panel.List.ExecuteDialog());
-  EXPECT_EQ(panel.List.SelectedColor(), 0x123456);
-  EXPECT_EQ(panel.Changes, 0);
 }
 
 }  // namespace
