@@ -1,9 +1,8 @@
 #include "controls/LMDColorPicker.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
-
-#include "toolkit/window/Dialogs.h"
 
 namespace {
 
@@ -101,21 +100,23 @@ void TLMDColorPicker::Refill() {
 }
 
 bool TLMDColorPicker::ExecuteDialog() {
-  TColorDialogRequest request;
-  request.Color = ColorToRGB(SelectedColor());
+  TColorDialog dialog;
+  dialog.SetColor(SelectedColor());
+  std::array<TColor, kCustomColorCount> custom;
   for (int32_t slot = 0; slot < kCustomColorCount; ++slot) {
     const QString value = CustomColorValue(customColors_, slot);
-    request.CustomColors[slot] = value.isEmpty() ? -1 : StringToColor(QLatin1Char('$') + value).value_or(-1);
+    custom[slot] = value.isEmpty() ? -1 : StringToColor(QLatin1Char('$') + value).value_or(-1);
   }
-  request.FullOpen = (dlgOptions_ & ColorDialogOptionBit(cdFullOpen)) != 0;
-  if (!Dialogs().ExecuteColorDialog(Widget(), request)) return false;
+  dialog.SetCustomColors(custom);
+  dialog.SetOptions(dlgOptions_);
+  if (!dialog.Execute(Widget())) return false;
   QStringList colors;
   for (int32_t slot = 0; slot < kCustomColorCount; ++slot) {
-    const auto value = static_cast<uint32_t>(request.CustomColors[slot]);
+    const auto value = static_cast<uint32_t>(dialog.CustomColors()[slot]);
     colors << CustomColorName(slot) + QLatin1Char('=') + QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
   }
   SetCustomColors(colors);
-  SelectColor(request.Color);
+  SelectColor(dialog.Color());
   return true;
 }
 

@@ -16,7 +16,7 @@ TColorDialogRequest Request() {
   return request;
 }
 
-TEST(ColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayingUnused) {
+TEST(PlatformColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayingUnused) {
   TColorDialogRequest request = Request();
   WhenColorDialogShown([](QColorDialog& dialog) {
     EXPECT_EQ(dialog.currentColor(), QColor(0x12, 0x34, 0x56));
@@ -36,7 +36,7 @@ TEST(ColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayi
   EXPECT_EQ(request.CustomColors, want);
 }
 
-TEST(ColorDialogTest, CancelLeavesTheRequestAsItWas) {
+TEST(PlatformColorDialogTest, CancelLeavesTheRequestAsItWas) {
   TColorDialogRequest request = Request();
   WhenColorDialogShown([](QColorDialog& dialog) {
     QColorDialog::setCustomColor(1, QColor(1, 2, 3));
