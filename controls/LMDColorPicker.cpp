@@ -113,7 +113,8 @@ bool TLMDColorPicker::ExecuteDialog() {
   QStringList colors;
   for (int32_t slot = 0; slot < kCustomColorCount; ++slot) {
     const auto value = static_cast<uint32_t>(dialog.CustomColors()[slot]);
-    colors << CustomColorName(slot) + QLatin1Char('=') + QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+    const QString digits = QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+    colors << CustomColorName(slot) + QLatin1Char('=') + digits;
   }
   SetCustomColors(colors);
   SelectColor(dialog.Color());
@@ -136,17 +137,19 @@ QString TLMDColorPicker::SelectedText() const {
 }
 
 void TLMDColorPicker::Sort() {
-  std::vector<int32_t> order(static_cast<size_t>(Count()));
-  for (size_t index = 0; index < order.size(); ++index) order[index] = static_cast<int32_t>(index);
-  QStringList texts;
-  for (int32_t index = 0; index < Count(); ++index) texts << Item(index);
-  std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return SortsAfter(texts[b], texts[a]); });
-  const int32_t selected = ItemIndex();
+  struct TEntry {
+    QString Text;
+    bool Selected;
+  };
+  std::vector<TEntry> entries;
+  for (int32_t index = 0; index < Count(); ++index) entries.push_back({Item(index), index == ItemIndex()});
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const TEntry& a, const TEntry& b) { return SortsAfter(b.Text, a.Text); });
   ClearItems();
   int32_t reselect = -1;
-  for (size_t index = 0; index < order.size(); ++index) {
-    InsertItem(static_cast<int32_t>(index), texts[order[index]]);
-    if (order[index] == selected) reselect = static_cast<int32_t>(index);
+  for (int32_t index = 0; index < static_cast<int32_t>(entries.size()); ++index) {
+    InsertItem(index, entries[index].Text);
+    if (entries[index].Selected) reselect = index;
   }
   SetItemIndex(reselect);
 }

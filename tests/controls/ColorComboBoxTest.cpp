@@ -12,9 +12,9 @@
 
 namespace {
 
-const QStringList kNamedColours = {"clAqua",  "clBlack", "clBlue",   "clFuchsia", "clGray", "clGreen",
-                                   "clLime",  "clMaroon", "clNavy",  "clOlive",   "clPurple", "clRed",
-                                   "clSilver", "clTeal", "clWhite",  "clYellow"};
+const QStringList kNamedColours = {"clAqua",   "clBlack",  "clBlue",  "clFuchsia", "clGray",   "clGreen",
+                                   "clLime",   "clMaroon", "clNavy",  "clOlive",   "clPurple", "clRed",
+                                   "clSilver", "clTeal",   "clWhite", "clYellow"};
 
 QStringList Items(const TLMDColorPicker& picker) {
   QStringList items;

@@ -71,6 +71,17 @@ TEST(ColorListBoxTest, DeletingTheSelectedItemLeavesNoneSelected) {
   EXPECT_EQ(panel.List.ItemIndex(), 0);
 }
 
+TEST(ColorListBoxTest, SortingKeepsTheSelectedItem) {
+  PanelList panel;
+  for (const TColor color : {clRed, clBtnFace, 0x123456, cl3DLight}) panel.List.AddItem(ColorToString(color));
+  panel.List.SetItemIndex(1);
+  panel.List.SetSorted(true);
+  EXPECT_EQ(panel.List.Item(0), "$00123456");
+  EXPECT_EQ(panel.List.Item(1), "cl3DLight");
+  EXPECT_EQ(panel.List.Item(3), "clRed");
+  EXPECT_EQ(panel.List.SelectedColor(), clBtnFace);
+}
+
 TEST(ColorListBoxTest, ItemsAreTheirItemHeightHigh) {
   PanelList panel;
   for (const TColor color : {clBlue, clBlack}) panel.List.AddItem(ColorToString(color));
