@@ -41,7 +41,8 @@ QIcon ProgramIcon() {
 
 int RunProgram(TApplication& application) {
   application.setApplicationName(QStringLiteral("Vellumo 2.0"));
-  // The desktop matches the windows to the menu entry and its icon by this.
+  // Wayland desktops match the windows to the menu entry by this name, X11
+  // ones by the application name (the entry's StartupWMClass).
   application.setDesktopFileName(QStringLiteral(VELLUMO_APP_ID));
   application.setWindowIcon(ProgramIcon());
   const TProgramWindows windows(application);

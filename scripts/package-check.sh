@@ -82,7 +82,7 @@ step "vellumo-render from /usr/bin"
   --style Shadow --fill gradient --gradient clYellow,clRed,clMaroon --at 40,30
 [[ "$(identify -format '%m %wx%h' "$work/caption.jpg")" == "JPEG $(identify -format '%wx%h' "$root/samples/meadow.jpg")" ]] ||
   fail "the caption render is no JPEG of the background's size"
-MANWIDTH=80 man vellumo-render 2>/dev/null | grep -q -- '--gradient-style GEOMETRY' || fail "man vellumo-render shows no options"
+[[ "$(MANWIDTH=80 man vellumo-render 2>/dev/null)" == *"--gradient-style GEOMETRY"* ]] || fail "man vellumo-render shows no options"
 
 step "vellumo from /usr/bin under Xvfb"
 displayfd=$work/display
@@ -99,15 +99,15 @@ program=$!
 # The browser is the one window mapped at start; WM_CLASS tells it is ours.
 window=
 for _ in $(seq 150); do
-  window=$(LC_ALL=C.UTF-8 xwininfo -root -tree | awk '/"Загрузить картинку\.\.\.\(JPG;BMP\)": \("vellumo" / { print $1; exit }')
-  [[ -n "$window" ]] && xwininfo -id "$window" | grep -q 'Map State: IsViewable' && break
+  window=$(LC_ALL=C.UTF-8 xwininfo -root -tree | awk '/"Загрузить картинку\.\.\.\(JPG;BMP\)": \("vellumo" / && !found { print $1; found = 1 }')
+  [[ -n "$window" && "$(xwininfo -id "$window")" == *"Map State: IsViewable"* ]] && break
   window=
   sleep 0.2
 done
 [[ -n "$window" ]] || { cat "$work/vellumo.log"; fail "the browser window of /usr/bin/vellumo was not mapped"; }
 wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
 [[ "$wm_class" == "$(sed -n 's/^StartupWMClass=//p' "$desktop")" ]] || fail "WM_CLASS '$wm_class' is not the menu entry's"
-icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+icons=$(xprop -len 1000000 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 for size in 16 32 48 128 256; do
   [[ "$icons" == *"Icon ($size x $size)"* ]] || fail "the window's icon lacks $size x $size (has: $icons)"
 done
