@@ -12,20 +12,21 @@ void TPlatformDialogs::ShowMessage(QWidget* parent, const QString& text, const Q
 
 bool TPlatformDialogs::ExecuteColorDialog(QWidget* parent, TColorDialogRequest& request) {
   // Qt keeps one set of custom colours for the whole process: each control
-  // brings its own in and takes them back.
+  // brings its own in and takes them back. Qt has no unused slot; an
+  // unused one shows white.
   for (int i = 0; i < 16; ++i) {
     const TColor custom = request.CustomColors[i];
-    QColorDialog::setCustomColor(i, custom < 0 ? QColor(Qt::white) : QColor::fromRgb(ColorToPixel(custom)));
+    QColorDialog::setCustomColor(i, custom == -1 ? QColor(Qt::white) : QColor::fromRgb(ColorToPixel(custom)));
   }
   QColorDialog dialog(QColor::fromRgb(ColorToPixel(request.Color)), parent);
+  // A desktop's own dialog may ignore Qt's custom colours.
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return false;
-  const QColor chosen = dialog.selectedColor();
-  request.Color = RGB(chosen.red(), chosen.green(), chosen.blue());
+  request.Color = PixelToColor(dialog.selectedColor().rgb());
   for (int i = 0; i < 16; ++i) {
-    const QColor custom = QColorDialog::customColor(i);
-    const TColor value = RGB(custom.red(), custom.green(), custom.blue());
-    // Qt has no unused slot: one that was unused and comes back white still is.
-    request.CustomColors[i] = (request.CustomColors[i] < 0 && value == clWhite) ? -1 : value;
+    const TColor value = PixelToColor(QColorDialog::customColor(i).rgb());
+    // A slot that was unused and comes back white still is.
+    request.CustomColors[i] = (request.CustomColors[i] == -1 && value == clWhite) ? -1 : value;
   }
   return true;
 }
