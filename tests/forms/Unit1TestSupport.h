@@ -1,0 +1,117 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "forms/Unit1.h"
+#include "forms/Unit2.h"
+#include "toolkit/window/Dialogs.h"
+
+// Answers the dialogs while it lives: the colour dialog through
+// ColorAnswer (Cancel unless set), the picture dialog with PictureFile
+// (empty: Cancel); message boxes are kept.
+class TPanelDialogs : public TDialogs {
+ public:
+  TPanelDialogs() : override_(*this) {}
+
+  std::function<bool(TColorDialogRequest& request)> ColorAnswer;
+  QString PictureFile;
+  std::vector<TColorDialogRequest> ColorRequests;
+  QStringList PictureFilters;
+  QStringList Messages;
+
+  void ShowMessage(QWidget*, const QString& text, const QString&, TMessageKind) override { Messages << text; }
+  bool ExecuteColorDialog(QWidget*, TColorDialogRequest& request) override {
+    ColorRequests.push_back(request);
+    return ColorAnswer && ColorAnswer(request);
+  }
+  QString ExecuteOpenPictureDialog(QWidget*, const QString& filter) override {
+    PictureFilters << filter;
+    return PictureFile;
+  }
+
+ private:
+  TDialogsOverride override_;
+};
+
+// An OK of the colour dialog with Color, the custom colours kept.
+inline std::function<bool(TColorDialogRequest&)> ChooseColor(TColor color) {
+  return [color](TColorDialogRequest& request) {
+    request.Color = color;
+    return true;
+  };
+}
+
+// Notes, in order, the change notifications that the label's and the
+// preview's option objects send to their controls ("L1.FontFX",
+// "Im1.FillObject"), passing each on.
+class TNotificationLog {
+ public:
+  void Watch(const QString& name, TLMDObject& object) {
+    TLMDObject::TNotifyEvent inner = object.OnChange;
+    object.OnChange = [this, name, inner](TLMDObject* sender) {
+      Entries << name;
+      if (inner) inner(sender);
+    };
+  }
+  void Watch(const QString& name, TFont& font) {
+    std::function<void()> inner = font.OnChange;
+    font.OnChange = [this, name, inner] {
+      Entries << name;
+      if (inner) inner();
+    };
+  }
+  // The label's font, caption effect, frame and fill, and the preview's fill.
+  void WatchPanelTargets(TForm2& form2, TForm1* form1) {
+    Watch(QStringLiteral("L1.Font"), form2.L1.Font());
+    Watch(QStringLiteral("L1.FontFX"), form2.L1.FontFX());
+    Watch(QStringLiteral("L1.Bevel"), form2.L1.Bevel());
+    Watch(QStringLiteral("L1.FillObject"), form2.L1.FillObject());
+    if (form1) Watch(QStringLiteral("Im1.FillObject"), form1->Im1.FillObject());
+  }
+
+  QStringList Entries;
+};
+
+// The composition window and the control panel, made as start-up makes
+// them (the panel's creation handler runs against the label), with the
+// dialogs answered. BeforePanel runs between the two.
+class PanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form2_ = std::make_unique<TForm2>();
+    Form2 = form2_.get();
+    BeforePanel();
+    form1_ = std::make_unique<TForm1>();
+    Form1 = form1_.get();
+  }
+  void TearDown() override {
+    form1_.reset();
+    Form1 = nullptr;
+    form2_.reset();
+    Form2 = nullptr;
+  }
+  virtual void BeforePanel() {}
+
+  // Shows the panel as the program does (its show handler runs).
+  void ShowPanel() {
+    Form1->show();
+    QApplication::processEvents();
+  }
+  // Starts logging the notifications from here on.
+  void WatchNotifications() { log_.WatchPanelTargets(*Form2, Form1); }
+
+  TLMDLabelFill& L1() { return Form2->L1; }
+  TLMDFillObject& Preview() { return Form1->Im1.FillObject(); }
+  TLMDFillObject& LabelFill() { return Form2->L1.FillObject(); }
+
+  TPanelDialogs dialogs_;
+  TNotificationLog log_;
+  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TForm1> form1_;
+};
