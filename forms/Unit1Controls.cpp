@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
@@ -81,10 +82,14 @@ TLMDFontComboBox::TLMDFontComboBox(QWidget* parent) : QComboBox(parent) {
   // list popup shows MaxVisibleItems entries.
   setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   setMaxVisibleItems(12);
+  // Fontconfig's aliases ("Sans Serif") stand for another family: a name
+  // is listed when it resolves to itself, so the face chosen is the face
+  // the label draws with.
   QStringList families;
   for (const QString& family : QFontDatabase::families()) {
     const QString name = WithoutFoundry(family);
-    if (!QFontDatabase::isPrivateFamily(family) && !families.contains(name)) families << name;
+    if (QFontDatabase::isPrivateFamily(family) || families.contains(name)) continue;
+    if (WithoutFoundry(QFontInfo(QFont(name)).family()) == name) families << name;
   }
   for (const QString& family : families) {
     QFont face(family);

@@ -1,9 +1,13 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -38,6 +42,22 @@ class TPanelDialogs : public TDialogs {
  private:
   TDialogsOverride override_;
 };
+
+// Types Text into Widget key by key, as a keyboard would (QTest's own key
+// clicks take ASCII only).
+inline void TypeKeys(QWidget* widget, const QString& text) {
+  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Replaces the text of an editable field (a line edit, an editable combo
+// box, a spin edit) with Text, key by key: the first key replaces the
+// whole text, Backspace empties it.
+inline void Type(QWidget* field, const QString& text) {
+  if (auto* combo = qobject_cast<QComboBox*>(field)) combo->lineEdit()->selectAll();
+  if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) spin->selectAll();
+  if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Backspace);
+  TypeKeys(field, text);
+}
 
 // An OK of the colour dialog with Color, the custom colours kept.
 inline std::function<bool(TColorDialogRequest&)> ChooseColor(TColor color) {
