@@ -118,8 +118,10 @@ class PanelTest : public ::testing::Test {
   }
   virtual void BeforePanel() {}
 
-  // Shows the panel as the program does (its show handler runs).
+  // Shows the panel as the program does, after the composition window the
+  // first time (both show handlers run).
   void ShowPanel() {
+    if (!Form2->isVisible()) Form2->show();
     Form1->show();
     QApplication::processEvents();
   }
