@@ -98,6 +98,8 @@ TForm1::TForm1()
       TabSheet7(Named(new QWidget(PageControl1), "TabSheet7")),
       Memo1(Placed(new QPlainTextEdit(QStringLiteral("Текстъ!"), TabSheet7), "Memo1", {16, 6, 427, 138})) {
   SetClientBounds(223, 304, 464, 178);
+  // A tool window's frame cannot be sized.
+  setFixedSize(size());
   Describe();
   Connect();
   FormCreate();

@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
