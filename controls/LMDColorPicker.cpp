@@ -1,9 +1,8 @@
 #include "controls/LMDColorPicker.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
-
-#include "toolkit/window/Dialogs.h"
 
 namespace {
 
@@ -72,8 +71,7 @@ TColor TLMDColorPicker::SelectedColor() const {
 void TLMDColorPicker::SelectColor(TColor color) {
   const QString text = ColorToString(color);
   if (SelectedText() == text) return;
-  int32_t index = Count() - 1;
-  while (index >= 0 && Item(index) != text) --index;
+  int32_t index = IndexOf(text);
   if (index < 0 && (options_ & ColorCBOptionBit(coAllowAnyColor)) && color != clNone) index = AddItem(text);
   SetItemIndex(index);
   if (ChangesOnSelect()) Change();
@@ -102,26 +100,35 @@ void TLMDColorPicker::Refill() {
 }
 
 bool TLMDColorPicker::ExecuteDialog() {
-  TColorDialogRequest request;
-  request.Color = ColorToRGB(SelectedColor());
+  TColorDialog dialog;
+  dialog.SetColor(SelectedColor());
+  std::array<TColor, kCustomColorCount> custom;
   for (int32_t slot = 0; slot < kCustomColorCount; ++slot) {
     const QString value = CustomColorValue(customColors_, slot);
-    request.CustomColors[slot] = value.isEmpty() ? -1 : StringToColor(QLatin1Char('$') + value).value_or(-1);
+    custom[slot] = value.isEmpty() ? -1 : StringToColor(QLatin1Char('$') + value).value_or(-1);
   }
-  request.FullOpen = (dlgOptions_ & ColorDialogOptionBit(cdFullOpen)) != 0;
-  if (!Dialogs().ExecuteColorDialog(Widget(), request)) return false;
+  dialog.SetCustomColors(custom);
+  dialog.SetOptions(dlgOptions_);
+  if (!dialog.Execute(Widget())) return false;
   QStringList colors;
   for (int32_t slot = 0; slot < kCustomColorCount; ++slot) {
-    const auto value = static_cast<uint32_t>(request.CustomColors[slot]);
-    colors << CustomColorName(slot) + QLatin1Char('=') + QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+    const auto value = static_cast<uint32_t>(dialog.CustomColors()[slot]);
+    const QString digits = QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+    colors << CustomColorName(slot) + QLatin1Char('=') + digits;
   }
   SetCustomColors(colors);
-  SelectColor(request.Color);
+  SelectColor(dialog.Color());
   return true;
 }
 
 void TLMDColorPicker::Change() {
   if (OnChange) OnChange(Widget());
+}
+
+int32_t TLMDColorPicker::IndexOf(const QString& text) const {
+  for (int32_t index = 0; index < Count(); ++index)
+    if (Item(index) == text) return index;
+  return -1;
 }
 
 QString TLMDColorPicker::SelectedText() const {
@@ -130,17 +137,19 @@ QString TLMDColorPicker::SelectedText() const {
 }
 
 void TLMDColorPicker::Sort() {
-  std::vector<int32_t> order(static_cast<size_t>(Count()));
-  for (size_t index = 0; index < order.size(); ++index) order[index] = static_cast<int32_t>(index);
-  QStringList texts;
-  for (int32_t index = 0; index < Count(); ++index) texts << Item(index);
-  std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return SortsAfter(texts[b], texts[a]); });
-  const int32_t selected = ItemIndex();
+  struct TEntry {
+    QString Text;
+    bool Selected;
+  };
+  std::vector<TEntry> entries;
+  for (int32_t index = 0; index < Count(); ++index) entries.push_back({Item(index), index == ItemIndex()});
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const TEntry& a, const TEntry& b) { return SortsAfter(b.Text, a.Text); });
   ClearItems();
   int32_t reselect = -1;
-  for (size_t index = 0; index < order.size(); ++index) {
-    InsertItem(static_cast<int32_t>(index), texts[order[index]]);
-    if (order[index] == selected) reselect = static_cast<int32_t>(index);
+  for (int32_t index = 0; index < static_cast<int32_t>(entries.size()); ++index) {
+    InsertItem(index, entries[index].Text);
+    if (entries[index].Selected) reselect = index;
   }
   SetItemIndex(reselect);
 }

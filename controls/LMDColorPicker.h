@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "controls/ColorDialog.h"
 #include "controls/LMDColorItem.h"
 #include "toolkit/Colors.h"
 
@@ -13,12 +14,6 @@ enum TLMDColorCBOption : uint8_t { coDefaultColors, coSystemColors, coCustomColo
 using TLMDColorCBOptions = uint8_t;  // bit n for the option of ordinal n
 constexpr TLMDColorCBOptions ColorCBOptionBit(TLMDColorCBOption option) {
   return static_cast<TLMDColorCBOptions>(1u << option);
-}
-
-enum TColorDialogOption : uint8_t { cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor, cdAnyColor };
-using TColorDialogOptions = uint8_t;  // bit n for the option of ordinal n
-constexpr TColorDialogOptions ColorDialogOptionBit(TColorDialogOption option) {
-  return static_cast<TColorDialogOptions>(1u << option);
 }
 
 // What both colour pickers share: items that are colour texts ("clRed",
@@ -45,6 +40,7 @@ class TLMDColorPicker {
   void SetDisplayStyle(TLMDColorCBStyle style);
   const QStringList& CustomColors() const { return customColors_; }
   void SetCustomColors(const QStringList& colors);
+  // What the colour dialog is asked for.
   TColorDialogOptions DlgOptions() const { return dlgOptions_; }
   void SetDlgOptions(TColorDialogOptions options) { dlgOptions_ = options; }
   // Sorted items stay in order of their texts without regard to case.
@@ -95,6 +91,8 @@ class TLMDColorPicker {
 
  private:
   QString SelectedText() const;
+  // The first item of exactly Text, or -1.
+  int32_t IndexOf(const QString& text) const;
   void Sort();
 
   TLMDColorCBOptions options_ = ColorCBOptionBit(coDefaultColors) | ColorCBOptionBit(coAllowAnyColor);

@@ -10,21 +10,14 @@
 #include "controls/LMDColorItemDelegate.h"
 #include "toolkit/Canvas.h"
 
-namespace {
-
-int32_t FontTextHeight(const QFont& font) {
-  TCanvas canvas;
-  canvas.SetFont(EngineFont(font));
-  return canvas.GetTextMetrics().tmHeight;
-}
-
-}  // namespace
-
 TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
+  // A style that opens the list over the selected item would show every
+  // item; the list opens below and shows DropDownCount of them.
+  setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   setItemDelegate(new TLMDColorItemDelegate(*this, *this, true));
   connect(this, QOverload<int>::of(&QComboBox::activated), this, [this] { Change(); });
-  itemHeight_ = DisplayStyle() == csColor ? 15 : FontTextHeight(font()) + 2;
+  MeasureItems();
   Refill();
 }
 
@@ -41,11 +34,17 @@ void TLMDCustomColorComboBox::InsertItem(int32_t index, const QString& text) {
 }
 
 void TLMDCustomColorComboBox::DisplayChanged() {
-  const int32_t textHeight = FontTextHeight(font());
-  itemHeight_ = DisplayStyle() == csColor ? 15 : textHeight + 2;
+  const int32_t textHeight = MeasureItems();
   resize(width(), DisplayStyle() == csColor ? 25 : textHeight + 11);
   view()->doItemsLayout();
   update();
+}
+
+int32_t TLMDCustomColorComboBox::MeasureItems() {
+  TCanvas canvas;
+  canvas.SetFont(EngineFont(font()));
+  itemHeight_ = ColorItemHeight(canvas, DisplayStyle());
+  return canvas.GetTextMetrics().tmHeight;
 }
 
 void TLMDCustomColorComboBox::paintEvent(QPaintEvent*) {

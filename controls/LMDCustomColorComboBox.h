@@ -35,5 +35,9 @@ class TLMDCustomColorComboBox : public QComboBox, public TLMDColorPicker {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Sets the item height from the font and the style; returns the font's
+  // text height.
+  int32_t MeasureItems();
+
   int32_t itemHeight_ = 0;
 };

@@ -6,7 +6,8 @@
 
 namespace {
 
-// The item's rectangle on a lime surface: 100 x 16 at (10, 5).
+// The item's rectangle on a lime surface: 100 x 16 at (10, 5), unless a
+// case gives its own.
 constexpr TRect kItem{10, 5, 110, 21};
 constexpr TColor kGround = clLime;
 
@@ -17,11 +18,13 @@ struct ItemCase {
   QString Text;
   TLMDColorCBStyle Style;
   bool Selected;
+  bool Disabled;
   TSwatchKind Swatch;
   TRect SwatchRect;
   TColor SwatchColor;
   int32_t NameX;  // -1: no name
   QString Shown;
+  TRect Item = kItem;
 };
 
 void SetItemFont(TCanvas& canvas) {
@@ -38,7 +41,7 @@ void FillPixels(TSurface& surface, const TRect& rect, TColor color) {
 // text drawing.
 TSurface ExpectedItem(const ItemCase& c) {
   TSurface surface = FilledSurface(130, 30, kGround);
-  FillPixels(surface, kItem, c.Selected ? clHighlight : clWindow);
+  FillPixels(surface, c.Item, c.Selected ? clHighlight : clWindow);
   const TRect s = c.SwatchRect;
   if (c.Swatch == skOutlined) {
     FillPixels(surface, s, clBlack);
@@ -53,8 +56,8 @@ TSurface ExpectedItem(const ItemCase& c) {
   if (c.NameX >= 0) {
     TCanvas canvas(&surface);
     SetItemFont(canvas);
-    canvas.Font().SetColor(c.Selected ? clHighlightText : clWindowText);
-    canvas.TextOut(c.NameX, kItem.Top + 2, c.Shown);
+    canvas.Font().SetColor(c.Selected ? clHighlightText : c.Disabled ? clInactiveCaption : clWindowText);
+    canvas.TextOut(c.NameX, c.Item.Top + 2, c.Shown);
   }
   return surface;
 }
@@ -69,7 +72,8 @@ TEST_P(ColorItemTest, DrawsExactPixels) {
   TLMDColorItemLook look;
   look.Style = c.Style;
   look.Selected = c.Selected;
-  DrawColorItem(canvas, kItem, c.Text, look);
+  look.Disabled = c.Disabled;
+  DrawColorItem(canvas, c.Item, c.Text, look);
   EXPECT_TRUE(SameSurface(surface, ExpectedItem(c)));
 }
 
@@ -77,18 +81,21 @@ TEST_P(ColorItemTest, DrawsExactPixels) {
 // the name 6 pixels right of it; a swatch alone 3 pixels inside.
 const TRect kSwatch{14, 7, 34, 19};
 const ItemCase kItemCases[] = {
-    {"ColorText", "clRed", csColorText, false, skOutlined, kSwatch, clRed, 40, "Red"},
-    {"ColorTextSelected", "clRed", csColorText, true, skOutlined, kSwatch, clRed, 40, "Red"},
-    {"Color3DText", "clNavy", csColor3DText, false, skRaised, kSwatch, clNavy, 40, "Navy"},
-    {"Color3DTextSelected", "clNavy", csColor3DText, true, skRaised, kSwatch, clNavy, 40, "Navy"},
-    {"Color3DTextSystemColour", "clBtnFace", csColor3DText, false, skRaised, kSwatch, clBtnFace, 40, "BtnFace"},
-    {"ValueShownAsWritten", "$00123456", csColorText, false, skOutlined, kSwatch, 0x123456, 40, "$00123456"},
-    {"ColorAlone", "clBlue", csColor, false, skOutlined, {13, 8, 107, 18}, clBlue, -1, ""},
-    {"TextAlone", "clTeal", csText, false, skNone, {}, clNone, 12, "Teal"},
-    {"NoItem", "", csColor3DText, false, skNone, {}, clNone, -1, ""},
-    {"NoItemSelected", "", csColorText, true, skNone, {}, clNone, -1, ""},
-    {"None", "clNone", csColorText, false, skNone, {}, clNone, -1, ""},
-    {"NotAColour", "clNothing", csColorText, false, skNone, {}, clNone, -1, ""},
+    {"ColorText", "clRed", csColorText, false, false, skOutlined, kSwatch, clRed, 40, "Red"},
+    {"ColorTextSelected", "clRed", csColorText, true, false, skOutlined, kSwatch, clRed, 40, "Red"},
+    {"Color3DText", "clNavy", csColor3DText, false, false, skRaised, kSwatch, clNavy, 40, "Navy"},
+    {"Color3DTextSelected", "clNavy", csColor3DText, true, false, skRaised, kSwatch, clNavy, 40, "Navy"},
+    {"Color3DTextSystemColour", "clBtnFace", csColor3DText, false, false, skRaised, kSwatch, clBtnFace, 40, "BtnFace"},
+    {"ValueShownAsWritten", "$00123456", csColorText, false, false, skOutlined, kSwatch, 0x123456, 40, "$00123456"},
+    {"TallerItemWiderSwatch", "clRed", csColor3DText, false, false, skRaised, {14, 7, 38, 23}, clRed, 44, "Red",
+     {10, 5, 110, 25}},
+    {"Disabled", "clRed", csColorText, false, true, skOutlined, kSwatch, clRed, 40, "Red"},
+    {"ColorAlone", "clBlue", csColor, false, false, skOutlined, {13, 8, 107, 18}, clBlue, -1, ""},
+    {"TextAlone", "clTeal", csText, false, false, skNone, {}, clNone, 12, "Teal"},
+    {"NoItem", "", csColor3DText, false, false, skNone, {}, clNone, -1, ""},
+    {"NoItemSelected", "", csColorText, true, false, skNone, {}, clNone, -1, ""},
+    {"None", "clNone", csColorText, false, false, skNone, {}, clNone, -1, ""},
+    {"NotAColour", "clNothing", csColorText, false, false, skNone, {}, clNone, -1, ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Items, ColorItemTest, ::testing::ValuesIn(kItemCases),

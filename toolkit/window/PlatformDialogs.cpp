@@ -76,7 +76,8 @@ bool TPlatformDialogs::ExecuteColorDialog(QWidget* parent, TColorDialogRequest& 
     QColorDialog::setCustomColor(i, custom == -1 ? QColor(Qt::white) : QColor::fromRgb(ColorToPixel(custom)));
   }
   QColorDialog dialog(QColor::fromRgb(ColorToPixel(request.Color)), parent);
-  // A desktop's own dialog may ignore Qt's custom colours.
+  // A desktop's own dialog may ignore Qt's custom colours. Qt's always
+  // shows them, so a request to open fully needs nothing.
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   request.Color = PixelToColor(dialog.selectedColor().rgb());
