@@ -15,6 +15,7 @@
 #include "forms/Unit1Layout.h"
 #include "forms/Unit2.h"
 #include "render/PanelChoices.h"
+#include "toolkit/window/Dialogs.h"
 
 TForm1* Form1 = nullptr;
 
@@ -343,10 +344,10 @@ void TForm1::ComboBox2Change() {
 }
 
 void TForm1::Button1Click() {
-  if (!Dialogs().ExecuteColorDialog(this, CD)) return;
-  CLB->AddItem(ColorToString(CD.Color));
+  if (!CD.Execute(this)) return;
+  CLB->AddItem(ColorToString(CD.Color()));
   TLMDGradient& gradient = Im1.FillObject().Gradient();
-  gradient.ColorList().push_back(CD.Color);
+  gradient.ColorList().push_back(CD.Color());
   Im1.Repaint();
   // Editing the list shows only at the gradient's next change.
   gradient.SetColorCount(gradient.ColorCount() + 1);

@@ -2,8 +2,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "controls/ColorDialog.h"
 #include "render/fill/LMDFill.h"
-#include "toolkit/window/Dialogs.h"
 #include "toolkit/window/Form.h"
 
 class QCheckBox;
@@ -87,10 +87,10 @@ class TForm1 : public TForm {
   TLMDExtSpinEdit* const LMDExtSpinEdit5;
   QWidget* const TabSheet7;
   QPlainTextEdit* const Memo1;
-  // The picture dialog's filter, and the colour dialog of "+" with the
-  // colour and the custom colours it keeps between runs.
+  // The picture dialog's filter, and the colour dialog of "+", which keeps
+  // its colour and custom colours between runs.
   const QString OPD1Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
-  TColorDialogRequest CD;
+  TColorDialog CD;
 
   // Page "Шрифт 3D".
   void FCB1Select();
