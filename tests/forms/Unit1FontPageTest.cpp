@@ -1,6 +1,7 @@
 // Page "Шрифт 3D": each control, used as the user uses it, writes its
 // property of the label.
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -170,6 +171,14 @@ TEST_F(FontPageTest, TheFamilyChosenIsTheOneTheLabelDrawsWith) {
               family.toStdString());
     EXPECT_EQ(Form1->FCB1->itemData(i, Qt::FontRole).value<QFont>().family().toStdString(), family.toStdString());
   }
+  // Dropped down, twelve entries show.
+  ASSERT_GT(Form1->FCB1->count(), 12);
+  Form1->FCB1->setCurrentIndex(0);
+  Form1->FCB1->showPopup();
+  QAbstractItemView* list = Form1->FCB1->view();
+  EXPECT_EQ(list->indexAt(QPoint(1, 1)).row(), 0);
+  EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row(), 11);
+  Form1->FCB1->hidePopup();
 }
 
 }  // namespace

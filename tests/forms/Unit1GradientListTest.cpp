@@ -104,8 +104,10 @@ TEST_F(GradientListTest, CountsOfZeroAndOneAndEveryColourRemovedStillPaint) {
   // segment one entry, the first colour; 1 and 0 give no bands at all.
   Type(Form1->LMDExtSpinEdit5, QStringLiteral("2"));
   EXPECT_EQ(PreviewPixel(85, 144), ColorToPixel(clBlue));
-  Type(Form1->LMDExtSpinEdit5, QStringLiteral("1"));
-  EXPECT_EQ(PreviewPixel(85, 72), ColorToPixel(clBtnFace));
+  for (const QString count : {QStringLiteral("1"), QStringLiteral("0")}) {
+    Type(Form1->LMDExtSpinEdit5, count);
+    EXPECT_EQ(PreviewPixel(85, 72), ColorToPixel(clBtnFace));
+  }
   Type(Form1->LMDExtSpinEdit5, QStringLiteral("17"));
   // 300 presses wrap the 8-bit count past 255 and leave no colour.
   for (int press = 0; press < 300; ++press) Remove(0);
