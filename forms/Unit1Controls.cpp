@@ -40,8 +40,7 @@ class TNarrowTabsStyle : public QProxyStyle {
 
 // TLMDExtSpinEdit
 
-TLMDExtSpinEdit::TLMDExtSpinEdit(QWidget* parent, int32_t minimum, int32_t maximum, int32_t value)
-    : QSpinBox(parent) {
+TLMDExtSpinEdit::TLMDExtSpinEdit(QWidget* parent, int32_t minimum, int32_t maximum, int32_t value) : QSpinBox(parent) {
   QFont bold = font();
   bold.setBold(true);
   setFont(bold);
@@ -143,7 +142,8 @@ QAbstractButton* TLMDCheckGroup::Button(int32_t index) const { return buttons_.a
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
-  for (const QString& item : items) group_->addButton(new QRadioButton(item, this), static_cast<int>(group_->buttons().size()));
+  for (const QString& item : items)
+    group_->addButton(new QRadioButton(item, this), static_cast<int>(group_->buttons().size()));
   connect(group_, &QButtonGroup::idClicked, this, [this] {
     if (OnClick) OnClick();
   });
@@ -221,8 +221,8 @@ void TRzBmpButton::paintEvent(QPaintEvent*) {
       painter.fillRect(frame.right() - 4, frame.top() + 2, 2, 2, QColorOf(clRed));
       painter.setPen(Qt::NoPen);
       painter.setBrush(QColorOf(clGreen));
-      const QPoint hill[] = {{frame.left() + 1, frame.bottom()}, {frame.left() + 5, frame.top() + 4},
-                             {frame.left() + 10, frame.bottom()}};
+      const QPoint hill[] = {
+          {frame.left() + 1, frame.bottom()}, {frame.left() + 5, frame.top() + 4}, {frame.left() + 10, frame.bottom()}};
       painter.drawPolygon(hill, 3);
       break;
     }

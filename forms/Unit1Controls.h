@@ -21,9 +21,9 @@ class TGraphicControl;
 // signals on the program's changes as well; each control here says when
 // its own events run, and the panel connects to those.
 
-// A whole-number spin edit, 49 x 21 with bold text. OnChange runs at every
-// change of the text: a typed key, an arrow or page key, an arrow clicked,
-// a value set by the program, a correction when the field is left. The
+// A whole-number spin edit with bold text. OnChange runs at every change
+// of the text: a typed key, an arrow or page key, an arrow clicked, a
+// value set by the program, a correction when the field is left. The
 // text, not the value, is what the panel reads.
 class TLMDExtSpinEdit : public QSpinBox {
  public:

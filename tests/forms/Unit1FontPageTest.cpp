@@ -1,7 +1,7 @@
 // Page "Шрифт 3D": each control, used as the user uses it, writes its
 // property of the label.
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -77,23 +77,26 @@ int32_t ShadowDepthOf(TLMDLabelFill& label) { return label.FontFX().ShadowDepth(
 int32_t AngleOf(TLMDLabelFill& label) { return label.FontFX().Angle(); }
 int32_t TracingOf(TLMDLabelFill& label) { return label.FontFX().Tracing(); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SpinEdits,
-    ::testing::Values(SpinCase{"SE6", "24", SizeOf, 24}, SpinCase{"SE6", "", SizeOf, 0},
-                      SpinCase{"LMDExtSpinEdit1", "100", LightDepthOf, 100},
-                      SpinCase{"LMDExtSpinEdit3", "20", ShadowDepthOf, 20},
-                      SpinCase{"LMDExtSpinEdit2", "360", AngleOf, 0}, SpinCase{"LMDExtSpinEdit2", "90", AngleOf, 90},
-                      SpinCase{"LMDExtSpinEdit2", "-90", AngleOf, 65446},
-                      // A lone "-" begins a negative number: nothing is written yet.
-                      SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7}, SpinCase{"LMDExtSpinEdit4", "-", TracingOf, 7},
-                      SpinCase{"LMDExtSpinEdit4", "-20", TracingOf, -20}, SpinCase{"LMDExtSpinEdit4", "", TracingOf, 0}));
+INSTANTIATE_TEST_SUITE_P(Values, SpinEdits,
+                         ::testing::Values(SpinCase{"SE6", "24", SizeOf, 24}, SpinCase{"SE6", "", SizeOf, 0},
+                                           SpinCase{"LMDExtSpinEdit1", "100", LightDepthOf, 100},
+                                           SpinCase{"LMDExtSpinEdit3", "20", ShadowDepthOf, 20},
+                                           SpinCase{"LMDExtSpinEdit2", "360", AngleOf, 0},
+                                           SpinCase{"LMDExtSpinEdit2", "90", AngleOf, 90},
+                                           SpinCase{"LMDExtSpinEdit2", "-90", AngleOf, 65446},
+                                           // A lone "-" begins a negative number: nothing is written yet.
+                                           SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7},
+                                           SpinCase{"LMDExtSpinEdit4", "-", TracingOf, 7},
+                                           SpinCase{"LMDExtSpinEdit4", "-20", TracingOf, -20},
+                                           SpinCase{"LMDExtSpinEdit4", "", TracingOf, 0}));
 
 TEST_F(FontPageTest, TextThatIsNoNumberIsTheConversionErrorAndChangesNothing) {
   // The field admits digits and a leading "-" only; the program's text is
   // read as it stands.
   QLineEdit* field = Form1->LMDExtSpinEdit3->findChild<QLineEdit*>();
   Type(Form1->LMDExtSpinEdit3, QStringLiteral("5"));
-  QMetaObject::invokeMethod(field, [field] { field->setText(QStringLiteral("5x")); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      field, [field] { field->setText(QStringLiteral("5x")); }, Qt::QueuedConnection);
   QApplication::processEvents();
   EXPECT_EQ(dialogs_.Messages, QStringList{QStringLiteral("'5x' is not a valid integer value")});
   EXPECT_EQ(L1().FontFX().ShadowDepth(), 5);
@@ -149,7 +152,8 @@ TEST_P(ColorDialogs, TheColourChosenIsShownAndReachesTheLabel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, ColorDialogs,
-    ::testing::Values(DialogCase{"RzBmpButton7", "LMDColorComboBox1", [](TLMDLabelFill& l) { return l.Font().Color(); }},
+    ::testing::Values(DialogCase{"RzBmpButton7", "LMDColorComboBox1",
+                                 [](TLMDLabelFill& l) { return l.Font().Color(); }},
                       DialogCase{"RzBmpButton1", "CCB1", [](TLMDLabelFill& l) { return l.FontFX().LightColor(); }},
                       DialogCase{"RzBmpButton2", "CCB2", [](TLMDLabelFill& l) { return l.FontFX().ShadowColor(); }}));
 

@@ -130,10 +130,10 @@ TEST_P(BadPictureFiles, AreNotValidBitmapsAndChangeNothing) {
   ExpectUnchanged();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadPictureFiles,
-    ::testing::Values(BadFileCase{"photo.bmp", JpegBytes}, BadFileCase{"cut.bmp", [] { return PatternBytes().left(30); }},
-                      BadFileCase{"huge.bmp", HugeHeader}));
+INSTANTIATE_TEST_SUITE_P(Files, BadPictureFiles,
+                         ::testing::Values(BadFileCase{"photo.bmp", JpegBytes},
+                                           BadFileCase{"cut.bmp", [] { return PatternBytes().left(30); }},
+                                           BadFileCase{"huge.bmp", HugeHeader}));
 
 TEST_F(PictureChoiceTest, AFifoIsRefusedAtOnce) {
   const QString path = folder_.filePath(QStringLiteral("pipe.bmp"));

@@ -27,7 +27,9 @@
 namespace {
 
 // The whole screen as the X server holds it.
-QImage Screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Screen() {
+  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 using ::testing::EndsWith;
 using ::testing::HasSubstr;

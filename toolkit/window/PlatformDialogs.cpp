@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
-
 #include <exception>
 
 #include "toolkit/window/Image.h"
@@ -48,8 +47,8 @@ class TPicturePreview : public QWidget {
     const QImage& pixels = image.Pixels().Image();
     const QSize inside(kSide - 4, kSide - 4);
     const bool fits = pixels.width() <= inside.width() && pixels.height() <= inside.height();
-    picture_->setPixmap(QPixmap::fromImage(fits ? pixels : pixels.scaled(inside, Qt::KeepAspectRatio,
-                                                                           Qt::SmoothTransformation)));
+    picture_->setPixmap(
+        QPixmap::fromImage(fits ? pixels : pixels.scaled(inside, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     size_->setText(QStringLiteral("(%1 x %2)").arg(image.Width()).arg(image.Height()));
   }
 
@@ -100,7 +99,8 @@ QString TPlatformDialogs::ExecuteOpenPictureDialog(QWidget* parent, const QStrin
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
     TPicturePreview* preview = new TPicturePreview(&dialog);
     grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) { preview->Show(path); });
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { preview->Show(path); });
   }
   if (dialog.exec() != QDialog::Accepted) return QString();
   return dialog.selectedFiles().value(0);
