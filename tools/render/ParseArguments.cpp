@@ -117,7 +117,7 @@ TOutputFormat FormatOfFile(const QString& file) {
 
 // What no single option can check: a background, and one place to write to.
 void CheckWhole(TRenderSettings& settings, const QSet<QString>& given) {
-  if (settings.Help) return;
+  if (settings.Help || settings.Version) return;
   if (settings.Background.isEmpty()) throw EUsageError(QStringLiteral("No background picture given (see --help)"));
   if (!given.contains(QStringLiteral("--out"))) return;
   if (given.contains(QStringLiteral("--out-dir")))

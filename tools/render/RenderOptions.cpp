@@ -26,6 +26,8 @@ const std::vector<TRenderOption>& RenderOptions() {
   static const std::vector<TRenderOption> options = {
       {"--help", nullptr, okFlag, 0, 0, nullptr, nullptr, "show this help and exit",
        [](S& s, const V&) { s.Help = true; }},
+      {"--version", nullptr, okFlag, 0, 0, nullptr, nullptr, "show the version and exit",
+       [](S& s, const V&) { s.Version = true; }},
       {"--out", "FILE", okText, 0, 0, nullptr, nullptr,
        "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg)",
        [](S& s, const V& v) { s.OutFile = v.Text; }},
