@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ComboCase{"LMDComboBox2", "Диаг", true, 1, GeometryOf, gstVertical, sfNone, {}}));
 
 TEST_F(FillPageTest, TheBrushColourGoesToBothTheRimColourToTheLabel) {
-  dialogs_.ColorAnswer = ChooseColor(clTeal);
+  dialogs_.ColorAnswers.push_back(Chosen(clTeal));
   QTest::mouseClick(Form1->RzBmpButton4, Qt::LeftButton);
   EXPECT_EQ(Preview().Brush().Color(), clTeal);
   EXPECT_EQ(LabelFill().Brush().Color(), clTeal);
@@ -148,7 +148,7 @@ TEST_F(FillPageTest, TheBrushColourGoesToBothTheRimColourToTheLabel) {
   EXPECT_EQ(LabelFill().Brush().Color(), clTeal);
 
   L1().SetTransparent(false);
-  dialogs_.ColorAnswer = ChooseColor(clNavy);
+  dialogs_.ColorAnswers.push_back(Chosen(clNavy));
   QTest::mouseClick(Form1->RzBmpButton8, Qt::LeftButton);
   EXPECT_EQ(L1().BrushBackColor(), clNavy);
   EXPECT_TRUE(L1().Transparent());

@@ -68,7 +68,7 @@ TEST_P(SpinEdits, TypedNumbersReachTheLabel) {
   Type(edit, QStringLiteral("7"));
   Type(edit, QString::fromUtf8(c.Text));
   EXPECT_EQ(c.Read(L1()), c.Value);
-  EXPECT_TRUE(dialogs_.Messages.isEmpty());
+  EXPECT_TRUE(dialogs_.Messages.empty());
 }
 
 int32_t SizeOf(TLMDLabelFill& label) { return label.Font().Size(); }
@@ -98,7 +98,7 @@ TEST_F(FontPageTest, TextThatIsNoNumberIsTheConversionErrorAndChangesNothing) {
   QMetaObject::invokeMethod(
       field, [field] { field->setText(QStringLiteral("5x")); }, Qt::QueuedConnection);
   QApplication::processEvents();
-  EXPECT_EQ(dialogs_.Messages, QStringList{QStringLiteral("'5x' is not a valid integer value")});
+  EXPECT_EQ(dialogs_.MessageTexts(), QStringList{QStringLiteral("'5x' is not a valid integer value")});
   EXPECT_EQ(L1().FontFX().ShadowDepth(), 5);
 }
 
@@ -138,13 +138,12 @@ class ColorDialogs : public FontPageTest, public ::testing::WithParamInterface<D
 TEST_P(ColorDialogs, TheColourChosenIsShownAndReachesTheLabel) {
   const DialogCase& c = GetParam();
   auto* combo = Form1->findChild<TLMDColorComboBox*>(QString::fromLatin1(c.Combo));
-  dialogs_.ColorAnswer = ChooseColor(0x123456);
+  dialogs_.ColorAnswers.push_back(Chosen(0x123456));
   QTest::mouseClick(Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button)), Qt::LeftButton);
   EXPECT_EQ(combo->Item(combo->ItemIndex()), QStringLiteral("$00123456"));
   EXPECT_EQ(c.Read(L1()), 0x123456);
   // Cancel changes nothing.
-  dialogs_.ColorAnswer = nullptr;
-  QTest::mouseClick(Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button)), Qt::LeftButton);
+    QTest::mouseClick(Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button)), Qt::LeftButton);
   EXPECT_EQ(c.Read(L1()), 0x123456);
   ASSERT_EQ(dialogs_.ColorRequests.size(), 2u);
   EXPECT_EQ(dialogs_.ColorRequests[1].Color, 0x123456);

@@ -20,7 +20,7 @@ class GradientListTest : public PanelTest {
     ShowPanel();
   }
   void Add(TColor color) {
-    dialogs_.ColorAnswer = ChooseColor(color);
+    dialogs_.ColorAnswers.push_back(Chosen(color));
     QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   }
   void Remove(int32_t item) {
@@ -55,15 +55,12 @@ TEST_F(GradientListTest, PlusAppendsToListAndPreviewThenCopiesThePreviewIntoTheL
 
   // Cancel changes nothing; the dialog keeps its own colour and custom
   // colours from one opening to the next.
-  dialogs_.ColorAnswer = nullptr;
   QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   EXPECT_EQ(Form1->CLB->Count(), 3);
   EXPECT_EQ(Preview().Gradient().ColorCount(), 18);
-  dialogs_.ColorAnswer = [](TColorDialogRequest& request) {
-    request.CustomColors[0] = clLime;
-    request.Color = clRed;
-    return true;
-  };
+  TColorDialogRequest withCustom = Chosen(clRed);
+  withCustom.CustomColors[0] = clLime;
+  dialogs_.ColorAnswers.push_back(withCustom);
   QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   Add(clRed);
   ASSERT_EQ(dialogs_.ColorRequests.size(), 4u);

@@ -81,7 +81,7 @@ class PictureChoiceTest : public PanelTest {
     return path;
   }
   void Choose(const QString& path) {
-    dialogs_.PictureFile = path;
+    if (!path.isEmpty()) dialogs_.PictureAnswers.push_back(path);
     QTest::mouseClick(Form1->RzBmpButton3, Qt::LeftButton);
   }
   // What a refused or cancelled choice must leave as it was.
@@ -99,8 +99,8 @@ class PictureChoiceTest : public PanelTest {
 TEST_F(PictureChoiceTest, ABmpOfAnyNameGoesToPreviewAndLabelThenTheTileHandlerRuns) {
   Preview().SetTileMode(tmStretch);
   Choose(Write(QStringLiteral("pattern.jpg"), PatternBytes()));
-  EXPECT_EQ(dialogs_.PictureFilters, QStringList{QStringLiteral("Bitmaps (*.bmp)|*.bmp")});
-  EXPECT_TRUE(dialogs_.Messages.isEmpty());
+  EXPECT_EQ(dialogs_.PictureFilters, std::vector<QString>{QStringLiteral("Bitmaps (*.bmp)|*.bmp")});
+  EXPECT_TRUE(dialogs_.Messages.empty());
   for (TLMDFillObject* fill : {&Preview(), &LabelFill()}) {
     ASSERT_EQ(fill->Bitmap().Width(), 5);
     EXPECT_TRUE(PixelIs(fill->Bitmap().Surface(), 0, 0, clRed));
@@ -114,7 +114,7 @@ TEST_F(PictureChoiceTest, ABmpOfAnyNameGoesToPreviewAndLabelThenTheTileHandlerRu
 TEST_F(PictureChoiceTest, CancelChangesNothing) {
   Choose(QString());
   ExpectUnchanged();
-  EXPECT_TRUE(dialogs_.Messages.isEmpty());
+  EXPECT_TRUE(dialogs_.Messages.empty());
 }
 
 struct BadFileCase {
@@ -126,7 +126,7 @@ class BadPictureFiles : public PictureChoiceTest, public ::testing::WithParamInt
 
 TEST_P(BadPictureFiles, AreNotValidBitmapsAndChangeNothing) {
   Choose(Write(QString::fromLatin1(GetParam().Name), GetParam().Bytes()));
-  EXPECT_EQ(dialogs_.Messages, QStringList{QStringLiteral("Bitmap image is not valid")});
+  EXPECT_EQ(dialogs_.MessageTexts(), QStringList{QStringLiteral("Bitmap image is not valid")});
   ExpectUnchanged();
 }
 
@@ -150,7 +150,7 @@ TEST_F(PictureChoiceTest, AFifoIsRefusedAtOnce) {
   done = true;
   watchdog.join();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-  EXPECT_EQ(dialogs_.Messages, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
+  EXPECT_EQ(dialogs_.MessageTexts(), QStringList{QStringLiteral("Cannot open file %1").arg(path)});
   ExpectUnchanged();
 }
 

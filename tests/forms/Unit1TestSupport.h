@@ -14,34 +14,8 @@
 
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
+#include "support/widget/ProgramTestSupport.h"
 #include "toolkit/window/Dialogs.h"
-
-// Answers the dialogs while it lives: the colour dialog through
-// ColorAnswer (Cancel unless set), the picture dialog with PictureFile
-// (empty: Cancel); message boxes are kept.
-class TPanelDialogs : public TDialogs {
- public:
-  TPanelDialogs() : override_(*this) {}
-
-  std::function<bool(TColorDialogRequest& request)> ColorAnswer;
-  QString PictureFile;
-  std::vector<TColorDialogRequest> ColorRequests;
-  QStringList PictureFilters;
-  QStringList Messages;
-
-  void ShowMessage(QWidget*, const QString& text, const QString&, TMessageKind) override { Messages << text; }
-  bool ExecuteColorDialog(QWidget*, TColorDialogRequest& request) override {
-    ColorRequests.push_back(request);
-    return ColorAnswer && ColorAnswer(request);
-  }
-  QString ExecuteOpenPictureDialog(QWidget*, const QString& filter) override {
-    PictureFilters << filter;
-    return PictureFile;
-  }
-
- private:
-  TDialogsOverride override_;
-};
 
 // Types Text into Widget key by key, as a keyboard would (QTest's own key
 // clicks take ASCII only).
@@ -59,12 +33,11 @@ inline void Type(QWidget* field, const QString& text) {
   TypeKeys(field, text);
 }
 
-// An OK of the colour dialog with Color, the custom colours kept.
-inline std::function<bool(TColorDialogRequest&)> ChooseColor(TColor color) {
-  return [color](TColorDialogRequest& request) {
-    request.Color = color;
-    return true;
-  };
+// An OK of the colour dialog with Color and no custom colours.
+inline TColorDialogRequest Chosen(TColor color) {
+  TColorDialogRequest answer;
+  answer.Color = color;
+  return answer;
 }
 
 // Notes, in order, the change notifications that the label's and the
@@ -100,7 +73,7 @@ class TNotificationLog {
 
 // The composition window and the control panel, made as start-up makes
 // them (the panel's creation handler runs against the label), with the
-// dialogs answered. BeforePanel runs between the two.
+// dialogs answered by the test. BeforePanel runs between the two.
 class PanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -132,7 +105,8 @@ class PanelTest : public ::testing::Test {
   TLMDFillObject& Preview() { return Form1->Im1.FillObject(); }
   TLMDFillObject& LabelFill() { return Form2->L1.FillObject(); }
 
-  TPanelDialogs dialogs_;
+  TRecordingDialogs dialogs_;
+  TDialogsOverride dialogsOverride_{dialogs_};
   TNotificationLog log_;
   std::unique_ptr<TForm2> form2_;
   std::unique_ptr<TForm1> form1_;

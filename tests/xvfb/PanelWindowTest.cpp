@@ -2,59 +2,28 @@
 // window's hints, each component where the description puts it, the
 // pixels of its fills, and the label answering real clicks and keys.
 // Screenshots of every page go to $VELLUMO_SCREENSHOTS.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
-#include <QScreen>
 #include <QTabBar>
 #include <QTest>
-#include <memory>
 
 #include "forms/Unit1.h"
 #include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
-#include "main/Application.h"
-#include "main/Program.h"
+#include "support/widget/ProgramTestSupport.h"
+#include "xvfb/XTestSupport.h"
 
 namespace {
 
-// The whole screen as the X server holds it.
-QImage Screen() {
-  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
-
-// What xprop reports of one property of the window ("_NET_WM_STATE(ATOM) = …").
-std::string Property(QWidget* window, const char* name) {
-  QProcess xprop;
-  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()), QLatin1String(name)});
-  EXPECT_TRUE(xprop.waitForFinished()) << "xprop (x11-utils) is needed";
-  return xprop.readAllStandardOutput().trimmed().toStdString();
-}
-
-void Settle() {
-  for (int i = 0; i < 5; ++i) {
-    QApplication::processEvents();
-    QTest::qWait(20);
-  }
-}
-
-class PanelWindowTest : public ::testing::Test {
+class PanelWindowTest : public ProgramTest {
  protected:
   void SetUp() override {
-    windows_ = std::make_unique<TProgramWindows>(static_cast<TApplication&>(*qApp));
     // The browser's double click, as the program makes it.
-    Form2->LoadBackground(QStringLiteral(VELLUMO_TEST_FILES "/../../samples/meadow.jpg"));
+    Form2->LoadBackground(QStringLiteral(VELLUMO_SOURCE_DIR "/samples/meadow.jpg"));
     Form2->show();
     Form2->FitToBackground();
     Form1->show();
@@ -62,32 +31,23 @@ class PanelWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form2));
     Settle();
   }
-  void TearDown() override { windows_.reset(); }
 
-  // The panel's pixels on the screen, kept as Name.png when asked to.
+  // The panel's pixels on the screen, kept as Name.png.
   QImage Shot(const QString& name) {
     Settle();
-    const QImage panel = Screen().copy(QRect(Form1->mapToGlobal(QPoint()), Form1->size()));
-    const QString folder = qEnvironmentVariable("VELLUMO_SCREENSHOTS");
-    if (!folder.isEmpty()) panel.save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    const QImage panel = ScreenShot().copy(ScreenGeometry(Form1));
+    KeepScreenShot(panel, name);
     return panel;
   }
   // Where Widget lies in the panel's client area.
   QRect InPanel(QWidget* widget) const { return QRect(widget->mapTo(Form1, QPoint()), widget->size()); }
-
-  std::unique_ptr<TProgramWindows> windows_;
 };
 
-TEST_F(PanelWindowTest, IsAFixedToolWindowOnTopWithoutCloseBox) {
-  EXPECT_THAT(Property(Form1, "_NET_WM_WINDOW_TYPE"), HasSubstr("= _NET_WM_WINDOW_TYPE_UTILITY"));
-  EXPECT_THAT(Property(Form1, "_NET_WM_STATE"), HasSubstr("_NET_WM_STATE_ABOVE"));
-  // Flags 1 (functions given), functions 6: move and size, no close, no
-  // minimising; the size hints then allow one size only.
-  EXPECT_THAT(Property(Form1, "_MOTIF_WM_HINTS"), EndsWith("= 0x1, 0x6, 0x0, 0x0, 0x0"));
-  EXPECT_THAT(Property(Form1, "WM_NORMAL_HINTS"), HasSubstr("minimum size: 464 by 178"));
-  EXPECT_THAT(Property(Form1, "WM_NORMAL_HINTS"), HasSubstr("maximum size: 464 by 178"));
-  EXPECT_EQ(Property(Form1, "_NET_WM_NAME"), "_NET_WM_NAME(UTF8_STRING) = \"Vellumo v2.0 (Prof)\"");
-  EXPECT_EQ(QRect(Form1->mapToGlobal(QPoint()), Form1->size()), QRect(223, 304, 464, 178));
+TEST_F(PanelWindowTest, IsAToolWindowWithItsCaptionAndNoCloseBoxWhereTheDescriptionPutsIt) {
+  EXPECT_EQ(ServerTitle(Form1), QStringLiteral("Vellumo v2.0 (Prof)"));
+  // Move and size, neither close nor minimise.
+  EXPECT_EQ(MotifFunctions(Form1), 2 | 4);
+  EXPECT_EQ(ScreenGeometry(Form1), QRect(223, 304, 464, 178));
 }
 
 // A component of the description: its place and size in its parent, its
@@ -203,8 +163,8 @@ TEST_F(PanelWindowTest, TheGradientEffectShowsBlueAboveAndBlackBelowInThePreview
 }
 
 TEST_F(PanelWindowTest, AnEnhancedExtrusionTwentyDeepGrowsTheLabelInTheComposition) {
-  const QRect composition(Form2->mapToGlobal(QPoint()), Form2->size());
-  const QImage before = Screen().copy(composition);
+  const QRect composition = ScreenGeometry(Form2);
+  const QImage before = ScreenShot().copy(composition);
   const int32_t width = Form2->L1.Width();
 
   Form1->PageControl1->setCurrentWidget(Form1->TabSheet1);
@@ -223,10 +183,9 @@ TEST_F(PanelWindowTest, AnEnhancedExtrusionTwentyDeepGrowsTheLabelInTheCompositi
 
   // Where the composition changed on the screen (the panel over it aside):
   // the label, now reaching 20 pixels further right and down.
-  const QImage after = Screen().copy(composition);
-  const QString folder = qEnvironmentVariable("VELLUMO_SCREENSHOTS");
-  if (!folder.isEmpty()) after.save(QDir(folder).filePath(QStringLiteral("composition-extruded.png")));
-  const QRect panel = QRect(Form1->mapToGlobal(QPoint()), Form1->size()).translated(-composition.topLeft());
+  const QImage after = ScreenShot().copy(composition);
+  KeepScreenShot(after, QStringLiteral("composition-extruded"));
+  const QRect panel = ScreenGeometry(Form1).translated(-composition.topLeft());
   QRect changed;
   for (int y = 0; y < after.height(); ++y)
     for (int x = 0; x < after.width(); ++x)
