@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <memory>
 
+#include "bench/DragScene.h"
 #include "forms/Unit1.h"
 #include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
@@ -18,16 +19,6 @@
 #include "toolkit/HeadlessHost.h"
 
 namespace {
-
-// A background with detail in every pixel, as a photo has.
-TSurface Photo(int32_t width, int32_t height) {
-  TSurface photo(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    QRgb* row = photo.Row(y);
-    for (int32_t x = 0; x < width; ++x) row[x] = qRgb(x * 7 & 0xFF, y * 3 & 0xFF, (x ^ y) & 0xFF);
-  }
-  return photo;
-}
 
 // The program's windows with the composition and the panel shown over a
 // 1024 x 768 photo, the label's fill the panel's gradient.
