@@ -21,8 +21,6 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QString kCourierNew = QStringLiteral("Courier New");
-
 // A panel that fills its sub-page, with the raised edge of the toolkit's panels.
 QFrame* NewPanel(QWidget* page, const char* name) {
   QFrame* panel = Named(new QFrame(page), name);
@@ -123,7 +121,7 @@ void TForm1::Describe() {
   AddHatch(GroupBox1, LMDFill3);
 
   QFont courier = AttrBox->font();
-  courier.setFamily(kCourierNew);
+  courier.setFamily(QStringLiteral("Courier New"));
   for (QGroupBox* box : {static_cast<QGroupBox*>(AttrBox), static_cast<QGroupBox*>(RG1)}) {
     // The caption only: the items keep the window's font.
     for (QWidget* item : box->findChildren<QWidget*>()) item->setFont(font());

@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 #include <QStylePainter>
 #include <QTabBar>
+#include <algorithm>
 
 #include "toolkit/Colors.h"
 #include "toolkit/Control.h"
