@@ -79,14 +79,22 @@ QString ServerTitle(QWidget* window) {
                            xcb_get_property_value_length(reply.get()));
 }
 
-int64_t MotifDecorations(QWidget* window) {
+namespace {
+
+// Field Index of _MOTIF_WM_HINTS (flags, functions, decorations, input
+// mode, status) when bit Index - 1 of the flags says it is given.
+int64_t MotifHint(QWidget* window, int index) {
   const auto reply = Property(window, "_MOTIF_WM_HINTS", XCB_ATOM_ANY);
-  // flags, functions, decorations, input mode, status; bit 1 of the flags
-  // says the decorations are given.
-  if (!reply || xcb_get_property_value_length(reply.get()) < 3 * 4) return -1;
+  if (!reply || xcb_get_property_value_length(reply.get()) < (index + 1) * 4) return -1;
   const auto* hints = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
-  return (hints[0] & 2u) ? hints[2] : -1;
+  return (hints[0] & (1u << (index - 1))) ? hints[index] : -1;
 }
+
+}  // namespace
+
+int64_t MotifDecorations(QWidget* window) { return MotifHint(window, 2); }
+
+int64_t MotifFunctions(QWidget* window) { return MotifHint(window, 1); }
 
 void Settle() {
   for (int i = 0; i < 5; ++i) {

@@ -21,6 +21,9 @@ QString ServerTitle(QWidget* window);
 // The decorations the window asked for through _MOTIF_WM_HINTS; -1 when it
 // set none.
 int64_t MotifDecorations(QWidget* window);
+// The functions the window offers through _MOTIF_WM_HINTS (resize 2, move
+// 4, minimise 8, maximise 16, close 32); -1 when it set none.
+int64_t MotifFunctions(QWidget* window);
 // Waits until the X server has handled every request made so far and Qt
 // every event that came back.
 void Settle();

@@ -2,7 +2,63 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "toolkit/window/Image.h"
+
+namespace {
+
+// Beside the file dialog's list: the picture of the file under the cursor,
+// shrunk to fit, with its size. Only regular files are read, so that a
+// FIFO under the cursor cannot hold the dialog up; a file that does not
+// load shows nothing.
+class TPicturePreview : public QWidget {
+ public:
+  explicit TPicturePreview(QWidget* parent) : QWidget(parent), picture_(new QLabel(this)), size_(new QLabel(this)) {
+    setObjectName(QStringLiteral("PicturePreview"));
+    picture_->setObjectName(QStringLiteral("PreviewPicture"));
+    size_->setObjectName(QStringLiteral("PreviewSize"));
+    picture_->setFixedSize(kSide, kSide);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    size_->setAlignment(Qt::AlignCenter);
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    layout->addWidget(picture_);
+    layout->addWidget(size_);
+    layout->addStretch();
+  }
+
+  void Show(const QString& path) {
+    picture_->clear();
+    size_->clear();
+    if (!QFileInfo(path).isFile()) return;
+    TImage image;
+    try {
+      image.LoadFromFile(path);
+    } catch (const std::exception&) {
+      return;
+    }
+    if (image.Pixels().IsNull()) return;
+    const QImage& pixels = image.Pixels().Image();
+    const QSize inside(kSide - 4, kSide - 4);
+    const bool fits = pixels.width() <= inside.width() && pixels.height() <= inside.height();
+    picture_->setPixmap(
+        QPixmap::fromImage(fits ? pixels : pixels.scaled(inside, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    size_->setText(QStringLiteral("(%1 x %2)").arg(image.Width()).arg(image.Height()));
+  }
+
+ private:
+  static constexpr int kSide = 160;
+  QLabel* const picture_;
+  QLabel* const size_;
+};
+
+}  // namespace
 
 void TPlatformDialogs::ShowMessage(QWidget* parent, const QString& text, const QString& caption, TMessageKind kind) {
   QMessageBox box(kind == mkError ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
@@ -34,6 +90,18 @@ bool TPlatformDialogs::ExecuteColorDialog(QWidget* parent, TColorDialogRequest& 
 
 QString TPlatformDialogs::ExecuteOpenPictureDialog(QWidget* parent, const QString& filter) {
   // "Bitmaps (*.bmp)|*.bmp": the text before the bar is what Qt shows and filters by.
-  const QString shown = filter.section(QLatin1Char('|'), 0, 0);
-  return QFileDialog::getOpenFileName(parent, QString(), QString(), shown);
+  QFileDialog dialog(parent, QString(), QString(), filter.section(QLatin1Char('|'), 0, 0));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  // Qt's own dialog, so that the preview can stand beside its list (its
+  // masks match without regard to letter case).
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setSizeGripEnabled(true);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    TPicturePreview* preview = new TPicturePreview(&dialog);
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { preview->Show(path); });
+  }
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
 }

@@ -48,8 +48,8 @@ uint8_t ReadChoice(const TRenderOption& option, const QString& text) {
   const TChoiceList& list = *option.Choices;
   for (uint8_t i = 0; i < list.Count; ++i) {
     const TChoice& choice = list.Items[i];
-    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0) return choice.Value;
-    if (choice.PanelName && text.compare(QString::fromUtf8(choice.PanelName), Qt::CaseInsensitive) == 0)
+    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0 ||
+        text.compare(QString::fromUtf8(choice.Text), Qt::CaseInsensitive) == 0)
       return choice.Value;
   }
   QStringList accepted;
