@@ -101,7 +101,7 @@ TEST_F(GradientListTest, CountsOfZeroAndOneAndEveryColourRemovedStillPaint) {
   // segment one entry, the first colour; 1 and 0 give no bands at all.
   Type(Form1->LMDExtSpinEdit5, QStringLiteral("2"));
   EXPECT_EQ(PreviewPixel(85, 144), ColorToPixel(clBlue));
-  for (const QString count : {QStringLiteral("1"), QStringLiteral("0")}) {
+  for (const QString& count : {QStringLiteral("1"), QStringLiteral("0")}) {
     Type(Form1->LMDExtSpinEdit5, count);
     EXPECT_EQ(PreviewPixel(85, 72), ColorToPixel(clBtnFace));
   }

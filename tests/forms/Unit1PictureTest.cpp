@@ -169,7 +169,7 @@ TEST(PictureDialog, ShowsBmpFilesWithAPreviewAndReturnsTheChosenOne) {
     // The dialog reads the folder in the background; then a click on the
     // file's line.
     auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
-    QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; }));
     const QModelIndex file = files->model()->index(0, 0, files->rootIndex());
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(file).center());
     shownSize = dialog->findChild<QLabel*>(QStringLiteral("PreviewSize"))->text();
