@@ -116,7 +116,7 @@ bool Guarded(TDecodeJob& job, Step step) {
     step(job);
     return true;
   } catch (const std::bad_alloc&) {
-    job.failure = std::make_exception_ptr(EJPEG(JERR_OUT_OF_MEMORY));
+    job.failure = std::make_exception_ptr(EOutOfMemory());
     return false;
   } catch (...) {
     job.failure = std::current_exception();
@@ -132,7 +132,6 @@ void SizeRows(TDecodeJob& job) {
   job.rows.resize(c.output_height);
   if (job.output == doDisplayPixels) {
     job.surface = TSurface::Uncleared(width, height);
-    if (job.surface.IsNull()) throw std::bad_alloc();
     for (int32_t y = 0; y < height; ++y)
       job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
   } else {

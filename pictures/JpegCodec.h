@@ -38,7 +38,8 @@ bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings
 // or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
 // blue-green-red order. The rows go to the bitmap when decoding ends; on an
 // error after the output size is known it gets the rows decoded so far and
-// rows of zeros below them. Returns whether a palette was made.
+// rows of zeros below them. Rows that cannot be had are EOutOfMemory.
+// Returns whether a palette was made.
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress);
 
