@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "pictures/Jpeg.h"
 #include "support/PixelAssert.h"
@@ -236,6 +237,10 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
   Write("late.jpg", FailsPastItsHeader());
   QDir(dir_.path()).mkdir("folder.bmp");
+  QDir(dir_.path()).mkdir("folder.jpg");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.jpg")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.jpg")));
+  ASSERT_TRUE(QFile::link(Path("nowhere.bmp"), Path("gone.bmp")));
   const QStringList before = Entries();
   const TRun run = Run(GetParam().Arguments);
   EXPECT_EQ(run.Status, 2);
@@ -253,6 +258,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"UnknownExtension", {"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
         BadInput{"BrokenBitmap", {"broken.bmp"}, "Bitmap image is not valid"},
         BadInput{"BrokenJpeg", {"broken.jpg"}, "JPEG error #\\d+"},
+        // Only regular files are read, and none of these makes the tool wait.
+        BadInput{"FifoBackground", {"pipe.jpg"}, "Cannot open file pipe\\.jpg"},
+        BadInput{"DeviceBackground", {"zero.jpg"}, "Cannot open file zero\\.jpg"},
+        BadInput{"FolderBackground", {"folder.jpg"}, "Cannot open file folder\\.jpg"},
+        BadInput{"DanglingLinkBackground", {"gone.bmp"}, "Cannot open file gone\\.bmp"},
+        BadInput{"FifoPicture", {"bg.bmp", "--fill", "picture", "--picture", "pipe.jpg"}, "Cannot open file pipe\\.jpg"},
         // Decoding fails while the label is being set up; its error comes
         // after the label's own.
         BadInput{"JpegFailingPastItsHeader", {"late.jpg"}, "JPEG error #\\d+"},
