@@ -236,6 +236,8 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Write("broken.bmp", "XM not a bitmap at all");
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
   Write("late.jpg", FailsPastItsHeader());
+  Write("empty.bmp", {});
+  Write("empty.jpg", {});
   QDir(dir_.path()).mkdir("folder.bmp");
   QDir(dir_.path()).mkdir("folder.jpg");
   ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.jpg")).constData(), 0600), 0);
@@ -264,6 +266,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"FolderBackground", {"folder.jpg"}, "Cannot open file folder\\.jpg"},
         BadInput{"DanglingLinkBackground", {"gone.bmp"}, "Cannot open file gone\\.bmp"},
         BadInput{"FifoPicture", {"bg.bmp", "--fill", "picture", "--picture", "pipe.jpg"}, "Cannot open file pipe\\.jpg"},
+        // A background without pixels has nothing to compose on.
+        BadInput{"EmptyBitmap", {"empty.bmp"}, "Bitmap image is not valid"},
+        BadInput{"EmptyJpeg", {"empty.jpg"}, "JPEG error #\\d+"},
         // Decoding fails while the label is being set up; its error comes
         // after the label's own.
         BadInput{"JpegFailingPastItsHeader", {"late.jpg"}, "JPEG error #\\d+"},
