@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "pictures/Jpeg.h"
+#include "support/AddressSpace.h"
 #include "support/PixelAssert.h"
 
 namespace {
@@ -24,9 +25,16 @@ class RenderTool : public ::testing::Test {
  protected:
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
-  TRun Run(const QStringList& arguments) const {
+  // AddressSpace, when given, limits the tool's address space in bytes.
+  TRun Run(const QStringList& arguments, rlim_t addressSpace = 0) const {
     QProcess process;
     process.setWorkingDirectory(dir_.path());
+    if (addressSpace != 0) {
+      process.setChildProcessModifier([addressSpace] {
+        const rlimit limit{addressSpace, addressSpace};
+        setrlimit(RLIMIT_AS, &limit);
+      });
+    }
     process.start(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -204,6 +212,37 @@ TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
   EXPECT_TRUE(Bytes("keep.jpg").startsWith("\xFF\xD8\xFF"));
   EXPECT_EQ(Entries(), QStringList({"bg.bmp", "keep.jpg"}));
+}
+
+// A 1-bit BMP of the largest size allowed, 16384 x 8192, holding a few of
+// its rows: 16 MB of rows, 512 MB of composition.
+QByteArray LargestOneBitBmp() {
+  QByteArray file("BM");
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) file.append(static_cast<char>(v >> (8 * i)));
+  };
+  put(0, 4), put(0, 4), put(62, 4);
+  put(40, 4), put(16384, 4), put(8192, 4), put(1, 2), put(1, 2), put(0, 4), put(0, 4), put(0, 8), put(0, 4), put(0, 4);
+  put(0, 4), put(0xFFFFFF, 4);
+  return file + QByteArray(64, '\x55');
+}
+
+// Under 384 MB of address space the tool runs (about 100 MB of it is its
+// own), but the composition of the largest picture cannot be had.
+TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
+#ifdef VELLUMO_ASAN
+  GTEST_SKIP() << "the sanitizers' allocator cannot run under an address-space limit";
+#endif
+  constexpr rlim_t kLimit = rlim_t(384) << 20;
+  Background("small.bmp", 40, 30);
+  Write("huge.bmp", LargestOneBitBmp());
+  const TRun small = Run({"small.bmp", "--out", "small-out.bmp"}, kLimit);
+  ASSERT_EQ(small.Status, 0) << small.Err.toStdString();
+  const QStringList before = Entries();
+  const TRun huge = Run({"huge.bmp"}, kLimit);
+  EXPECT_EQ(huge.Status, 2);
+  EXPECT_EQ(huge.Err, "Out of memory\n");
+  EXPECT_EQ(Entries(), before);
 }
 
 // A progressive JPEG whose second scan is bogus: its header reads, its
