@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/SafeFile.h"
 #include "pictures/StreamIO.h"
 #include "toolkit/Exceptions.h"
 
@@ -82,7 +83,7 @@ TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension,
   if (!file.open()) throw failure();
   GiveUsualPermissions(file);
   write(file);
-  if (!file.flush() || file.error() != QFileDevice::NoError) throw EWriteError();
+  FlushToDisk(file);
   file.close();
   for (int32_t number = LowestFreeNumber(folder, extension, first);;
        number = LowestFreeNumber(folder, extension, number + 1)) {
@@ -90,6 +91,7 @@ TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension,
     switch (LinkNew(file.fileName(), name)) {
       case lrDone:
         file.setAutoRemove(false);
+        SyncFolder(folder);
         return {name, number};
       case lrTaken:
         // Another writer took the number, or something that is no file (a
