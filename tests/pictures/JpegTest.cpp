@@ -66,15 +66,13 @@ int CodeFor(const std::string& message) {
 }
 
 std::vector<TManifestRow> JpegRows() {
-  std::vector<TManifestRow> rows;
-  for (const TManifestRow& row : ReadManifest(VELLUMO_TESTDATA "/jpeg/manifest.tsv"))
-    if (row.at("path") != "bad/sof_65500x65500.jpg") rows.push_back(row);
-  return rows;
+  return TestDataRows("jpeg/manifest.tsv", [](const TManifestRow& row) { return row.at("path") != "bad/sof_65500x65500.jpg"; });
 }
 
 class JpegFile : public ::testing::TestWithParam<TManifestRow> {};
 
 TEST_P(JpegFile, DoesWhatDjpegDoes) {
+  SKIP_WITHOUT_TESTDATA();
   const TManifestRow& row = GetParam();
   const QString path = TestData(QStringLiteral("jpeg/") + QString::fromStdString(row.at("path")));
   TJPEGImage jpeg;
@@ -113,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Manifest, JpegFile, ::testing::ValuesIn(JpegRows()),
                          [](const auto& info) { return ParamName(info.param.at("path")); });
 
 TEST(Jpeg, HeaderAskingForMoreThanTheCapIsTooBig) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   try {
     jpeg.LoadFromFile(TestData(QStringLiteral("jpeg/bad/sof_65500x65500.jpg")));
@@ -124,6 +123,7 @@ TEST(Jpeg, HeaderAskingForMoreThanTheCapIsTooBig) {
 }
 
 TEST(Jpeg, GreyscaleDecodesToEightBitsWithAGreyPalette) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromFile(TestData(QStringLiteral("jpeg/good/testimggray.jpg")));
   const TBitmap& bitmap = jpeg.Bitmap();
@@ -136,6 +136,7 @@ TEST(Jpeg, GreyscaleDecodesToEightBitsWithAGreyPalette) {
 }
 
 TEST(Jpeg, TruncatedFileShowsItsUpperPart) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage whole, cut;
   whole.LoadFromFile(TestData(QStringLiteral("jpeg/good/testorig.jpg")));
   cut.LoadFromFile(TestData(QStringLiteral("jpeg/bad/testorig_trunc50.jpg")));
@@ -158,6 +159,7 @@ QByteArray BrokenProgressive() {
 }
 
 TEST(Jpeg, ErrorPastTheHeaderKeepsTheBitmapAndIsNotDecodedAgain) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(BrokenProgressive());
   EXPECT_EQ(jpeg.Width(), 227);
@@ -196,6 +198,7 @@ TEST(Jpeg, AHugeFrameOverABrokenScanFailsBeforeItsRowsAreMade) {
 }
 
 TEST(Jpeg, ErrorDecodingStraightToTheDisplayKeepsNothing) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(BrokenProgressive());
   std::vector<TProgressStage> stages;
@@ -233,6 +236,7 @@ TEST(Jpeg, DisplayCopyOfAnAssignedBitmapIsItsPixels) {
 }
 
 TEST(Jpeg, RowPaddingIsCleared) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   const TBitmap& bitmap = jpeg.Bitmap();
@@ -283,6 +287,7 @@ TEST(Jpeg, EncodesBaselineJfifAtQuality90) {
 }
 
 TEST(Jpeg, LoadedUnchangedPictureIsSavedAsItsBytes) {
+  SKIP_WITHOUT_TESTDATA();
   const QByteArray file = FileBytes(TestData(QStringLiteral("jpeg/good/testimgp.jpg")));
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(file);
@@ -300,6 +305,7 @@ TEST(Jpeg, EmptyBitmapSavesAnEmptyFile) {
 }
 
 TEST(Jpeg, SizeCannotBeSet) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   for (const auto& set : {std::function<void()>([&] { jpeg.SetWidth(5); }), std::function<void()>([&] { jpeg.SetHeight(5); })}) {
@@ -314,6 +320,7 @@ TEST(Jpeg, SizeCannotBeSet) {
 }
 
 TEST(Jpeg, FailedLoadLeavesThePictureAsItWas) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/good/testorig.jpg"))));
   EXPECT_THROW(jpeg.LoadFromBytes(FileBytes(TestData(QStringLiteral("jpeg/bad/flip_soi.jpg")))), EJPEG);
@@ -330,6 +337,7 @@ struct TReport {
 };
 
 TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
+  SKIP_WITHOUT_TESTDATA();
   const std::function<void(TJPEGImage&)> decodings[] = {[](TJPEGImage& jpeg) { jpeg.DIBNeeded(); },
                                                         [](TJPEGImage& jpeg) { jpeg.DisplayCopy(); }};
   for (const auto& decode : decodings) {
@@ -375,6 +383,7 @@ TEST(Jpeg, DecodingReportsProgressAtMostEvery500Milliseconds) {
 }
 
 TEST(Jpeg, FailedDecodingEndsItsReportsAtZero) {
+  SKIP_WITHOUT_TESTDATA();
   TJPEGImage jpeg;
   jpeg.LoadFromBytes(BrokenProgressive());
   std::vector<TReport> reports;
