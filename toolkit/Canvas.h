@@ -16,12 +16,9 @@
 
 // Raster operations of copies.
 using TCopyMode = uint32_t;
-constexpr TCopyMode cmSrcCopy = 0x00CC0020;
-constexpr TCopyMode cmSrcAnd = 0x008800C6;
-constexpr TCopyMode cmSrcPaint = 0x00EE0086;
-constexpr TCopyMode SRCCOPY = cmSrcCopy;
-constexpr TCopyMode SRCAND = cmSrcAnd;
-constexpr TCopyMode SRCPAINT = cmSrcPaint;
+constexpr TCopyMode SRCCOPY = 0x00CC0020;
+constexpr TCopyMode SRCAND = 0x008800C6;
+constexpr TCopyMode SRCPAINT = 0x00EE0086;
 
 // DrawTextEx format bits.
 constexpr uint32_t DT_TOP = 0;
@@ -201,7 +198,7 @@ class TCanvas {
   std::unique_ptr<TPen> pen_;
   TColor textColor_ = clBlack;
   TColor bkColor_ = clWhite;
-  TCopyMode copyMode_ = cmSrcCopy;
+  TCopyMode copyMode_ = SRCCOPY;
   std::optional<TRect> clip_;
   std::optional<TRect> limit_;
   HPALETTE palette_;
