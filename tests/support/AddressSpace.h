@@ -5,14 +5,7 @@
 #include <QFile>
 #include <sys/resource.h>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELLUMO_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) && !defined(VELLUMO_ASAN)
-#define VELLUMO_ASAN 1
-#endif
+#include "support/Sanitizers.h"
 
 // Bytes of address space this process has mapped now (0 if unknown).
 inline rlim_t MappedBytes() {
