@@ -4,37 +4,15 @@
 // move uncovers and covers.
 #include <benchmark/benchmark.h>
 
-#include "render/caption/LMDLabelFill.h"
-#include "render/fill/LMDGradient.h"
+#include "bench/DragScene.h"
 #include "toolkit/HeadlessHost.h"
 
 namespace {
 
-// A background with detail in every pixel, as a photo has.
-TSurface Photo(int32_t width, int32_t height) {
-  TSurface photo(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    QRgb* row = photo.Row(y);
-    for (int32_t x = 0; x < width; ++x) row[x] = qRgb(x * 7 & 0xFF, y * 3 & 0xFF, (x ^ y) & 0xFF);
-  }
-  return photo;
-}
-
 struct TDragScene {
   TDragScene() : Host(1920, 1080) {
     Host.SetBackground(Photo(1920, 1080));
-    Label.SetCaption(QStringLiteral("Текстъ!"));
-    Label.Font().SetSize(72);
-    Label.Font().SetColor(clRed);
-    Label.FontFX().SetStyle(tdExtrudeEnh);
-    Label.FontFX().SetShadowDepth(50);
-    Label.FontFX().SetOrientation(toTopRight);
-    TLMDGradient& gradient = Label.FillObject().Gradient();
-    gradient.ColorList() = {clBlue, clBlack};
-    gradient.SetStyle(gstElliptic);
-    gradient.SetColorCount(17);
-    Label.FillObject().SetStyle(sfGradient);
-    Label.SetBounds(700, 400, Label.Width(), Label.Height());
+    DescribeDragLabel(Label);
     Label.SetParent(&Host);
     Host.Update();
   }

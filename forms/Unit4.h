@@ -1,6 +1,15 @@
 #pragma once
-#include "filesys/RzFilSys.h"
+#include <array>
+
+#include "filesys/RzDirectoryTree.h"
+#include "filesys/RzFileListBox.h"
 #include "toolkit/window/Form.h"
+#include "toolkit/window/Image.h"
+#include "toolkit/window/ImageView.h"
+
+class QLabel;
+class QSplitter;
+class QStatusBar;
 
 // The picture browser, the program's main window: a folder tree and, under
 // it, the list of the pictures in the selected folder; a preview of the
@@ -10,8 +19,33 @@ class TForm4 : public TForm {
  public:
   TForm4();
 
+  // The sizing panels are splitters: RzSizePanel1's bar parts the left
+  // side from the preview, RzSizePanel2's the tree from the list.
+  QSplitter* const RzSizePanel1;
+  QSplitter* const RzSizePanel2;
   TRzDirectoryTree* const RzDirectoryTree1;
   TRzFileListBox* const RzFileListBox1;
+  // Where Image1 is shown.
+  TImageView* const Preview;
+  QStatusBar* const SB;
+  // SB's panels 0, 1 and 2: the path, the size and the dimensions.
+  const std::array<QLabel*, 3> SBPanels;
+  // The previewed picture.
+  TImage Image1;
+
+  // The list's selection changed: a BMP or JPEG file is previewed and
+  // described in the status bar, which changes only after a good load.
+  void RzFileListBox1Change();
+  // The selected file becomes the composition's background; the
+  // composition window and the control panel take the browser's place.
+  void RzFileListBox1DblClick();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The left side and the preview above the status bar.
+  void PlaceChildren();
 };
 
 extern TForm4* Form4;

@@ -1,5 +1,8 @@
 #include "main/Program.h"
 
+#include <QDir>
+#include <QIcon>
+
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
@@ -24,8 +27,24 @@ TProgramWindows::~TProgramWindows() {
   Form4 = nullptr;
 }
 
+namespace {
+
+// The program's icon in every size the build rendered into the resources.
+QIcon ProgramIcon() {
+  QIcon icon;
+  const QDir sizes(QStringLiteral(":/icon"));
+  for (const QString& name : sizes.entryList(QDir::Files)) icon.addFile(sizes.filePath(name));
+  return icon;
+}
+
+}  // namespace
+
 int RunProgram(TApplication& application) {
   application.setApplicationName(QStringLiteral("Vellumo 2.0"));
+  // Wayland desktops match the windows to the menu entry by this name, X11
+  // ones by the application name (the entry's StartupWMClass).
+  application.setDesktopFileName(QStringLiteral(VELLUMO_APP_ID));
+  application.setWindowIcon(ProgramIcon());
   const TProgramWindows windows(application);
   Form4->show();
   return application.exec();

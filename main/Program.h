@@ -26,6 +26,7 @@ class TProgramWindows {
   std::unique_ptr<TForm1> form1_;
 };
 
-// Start-up: the title, the windows, the browser shown, the message loop
-// until the browser closes. Returns the program's exit status.
+// Start-up: the title, the name of the desktop entry and the windows'
+// icon, the windows, the browser shown, the message loop until the browser
+// closes. Returns the program's exit status.
 int RunProgram(TApplication& application);

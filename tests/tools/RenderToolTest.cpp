@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -21,24 +22,58 @@ struct TRun {
   QString Err;
 };
 
+// AddressSpace, when given, limits the program's address space in bytes.
+TRun Execute(const QString& program, const QStringList& arguments, const QString& folder,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+             rlim_t addressSpace = 0) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.setProcessEnvironment(environment);
+  if (addressSpace != 0) {
+    process.setChildProcessModifier([addressSpace] {
+      const rlimit limit{addressSpace, addressSpace};
+      setrlimit(RLIMIT_AS, &limit);
+    });
+  }
+  process.start(program, arguments);
+  process.waitForFinished(60000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The options section of the help or of the manual page as man shows it:
+// from the line after the one that starts with Heading to the next line
+// that is not indented. An option's entry starts at a line indented by
+// HeadIndent with "--"; it is given as "HEAD: TEXT", its text with the
+// line breaks of either layout taken out.
+QString OptionEntries(const QString& text, const QString& heading, int headIndent) {
+  static const QRegularExpression headLine(QStringLiteral("^ +(--[a-z-]+(?: [A-Z][A-Z,]*(?= |$))?)(.*)$"));
+  QStringList entries;
+  bool inside = false;
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    if (!inside) {
+      inside = line.startsWith(heading);
+      continue;
+    }
+    if (!line.isEmpty() && !line.startsWith(QLatin1Char(' '))) break;
+    const QRegularExpressionMatch head = headLine.match(line);
+    if (head.hasMatch() && line.indexOf(QLatin1String("--")) == headIndent)
+      entries << head.captured(1) + QLatin1Char(':') + head.captured(2);
+    else if (!entries.isEmpty())
+      entries.last() += QLatin1Char(' ') + line;
+  }
+  for (QString& entry : entries) entry = entry.simplified();
+  return entries.join(QLatin1Char('\n'));
+}
+
 class RenderTool : public ::testing::Test {
  protected:
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
   // AddressSpace, when given, limits the tool's address space in bytes.
   TRun Run(const QStringList& arguments, rlim_t addressSpace = 0) const {
-    QProcess process;
-    process.setWorkingDirectory(dir_.path());
-    if (addressSpace != 0) {
-      process.setChildProcessModifier([addressSpace] {
-        const rlimit limit{addressSpace, addressSpace};
-        setrlimit(RLIMIT_AS, &limit);
-      });
-    }
-    process.start(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return Execute(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments, dir_.path(),
+                   QProcessEnvironment::systemEnvironment(), addressSpace);
   }
 
   // A background of one colour, written by Qt's own writer so that the tool
@@ -78,6 +113,29 @@ TEST_F(RenderTool, HelpListsTheOptions) {
   EXPECT_TRUE(run.Out.startsWith("Usage: vellumo-render BACKGROUND [options]"));
   EXPECT_TRUE(run.Out.contains(QStringLiteral("--gradient-style GEOMETRY")));
   EXPECT_TRUE(run.Err.isEmpty());
+}
+
+TEST_F(RenderTool, VersionIsTheProjects) {
+  const TRun run = Run({"--version"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, QStringLiteral("vellumo-render " VELLUMO_VERSION "\n"));
+  EXPECT_TRUE(run.Err.isEmpty());
+}
+
+// The page the build made, as a user reads it, shows each option of the
+// help with the same values, range, default and text.
+TEST_F(RenderTool, TheManualPageShowsTheOptionsOfTheHelp) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+  const TRun man = Execute(QStringLiteral("man"), {"-l", VELLUMO_BINARY_DIR "/tools/render/vellumo-render.1"},
+                           dir_.path(), environment);
+  ASSERT_EQ(man.Status, 0) << man.Err.toStdString();
+  const QString help = OptionEntries(Run({"--help"}).Out, QStringLiteral("Options ("), 2);
+  EXPECT_TRUE(help.contains(QStringLiteral("--gradient-style GEOMETRY: geometry of the gradient fill; one of:")));
+  EXPECT_TRUE(help.contains(QStringLiteral("--version: show the version and exit")));
+  EXPECT_EQ(OptionEntries(man.Out, QStringLiteral("OPTIONS"), 7).toStdString(), help.toStdString());
+  EXPECT_TRUE(man.Out.contains(QStringLiteral("Vellumo " VELLUMO_VERSION))) << man.Out.toStdString();
 }
 
 TEST_F(RenderTool, NumbersFillTheGapsThenGoOn) {

@@ -10,21 +10,20 @@ constexpr int kNameColumn = 2;
 constexpr int kHelpColumn = 28;
 constexpr int kWidth = 79;
 
-const char kIntroduction[] =
-    "Usage: vellumo-render BACKGROUND [options]\n"
-    "\n"
+const char kUsage[] = "Usage: vellumo-render BACKGROUND [options]\n";
+
+const char kDescription[] =
     "Puts a caption on BACKGROUND (a BMP or JPEG picture, by its extension) and\n"
     "writes the composition, at the picture's size, as n.bmp or n.jpg with the\n"
     "lowest n for which no such file exists, in the background's folder. An\n"
     "existing file is never replaced, except by --out. On success it prints\n"
     "\"wrote PATH\" and \"label LEFT,TOP WIDTHxHEIGHT\" (the label's rectangle in\n"
     "the picture); on any error, the message on standard error and status 2,\n"
-    "and no file is written.\n"
-    "\n"
-    "Options (list values are also accepted by the control panel's Russian names):\n";
+    "and no file is written.\n";
+
+const char kListValues[] = "list values are also accepted by the control panel's Russian names";
 
 const char kColors[] =
-    "\n"
     "COLOR: an identifier (clRed, clBtnFace, ...), $ and eight hexadecimal digits\n"
     "($00BBGGRR), or a decimal number.\n";
 
@@ -48,7 +47,28 @@ QString Wrap(const QStringList& units, int start, int indent) {
   return out;
 }
 
-QStringList Units(const TRenderOption& option) {
+QString Entry(const TRenderOption& option) {
+  QString head = QString(kNameColumn, QLatin1Char(' ')) + RenderOptionHead(option);
+  if (head.size() + 1 >= kHelpColumn) head += QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '));
+  else head = head.leftJustified(kHelpColumn);
+  return head + Wrap(RenderOptionUnits(option), kHelpColumn, kHelpColumn) + QLatin1Char('\n');
+}
+
+}  // namespace
+
+QString RenderDescription() { return QString::fromUtf8(kDescription); }
+
+QString RenderListValuesNote() { return QString::fromUtf8(kListValues); }
+
+QString RenderColorNote() { return QString::fromUtf8(kColors); }
+
+QString RenderOptionHead(const TRenderOption& option) {
+  QString head = QString::fromLatin1(option.Name);
+  if (option.Argument) head += QLatin1Char(' ') + QString::fromLatin1(option.Argument);
+  return head;
+}
+
+QStringList RenderOptionUnits(const TRenderOption& option) {
   QStringList units = QString::fromUtf8(option.Help).split(QLatin1Char(' '), Qt::SkipEmptyParts);
   if (option.Choices) {
     units.last() += QLatin1Char(';');
@@ -63,18 +83,9 @@ QStringList Units(const TRenderOption& option) {
   return units;
 }
 
-QString Entry(const TRenderOption& option) {
-  QString head = QString(kNameColumn, QLatin1Char(' ')) + QString::fromLatin1(option.Name);
-  if (option.Argument) head += QLatin1Char(' ') + QString::fromLatin1(option.Argument);
-  if (head.size() + 1 >= kHelpColumn) head += QLatin1Char('\n') + QString(kHelpColumn, QLatin1Char(' '));
-  else head = head.leftJustified(kHelpColumn);
-  return head + Wrap(Units(option), kHelpColumn, kHelpColumn) + QLatin1Char('\n');
-}
-
-}  // namespace
-
 QString RenderHelpText() {
-  QString help = QString::fromUtf8(kIntroduction);
+  QString help = QString::fromUtf8(kUsage) + QLatin1Char('\n') + RenderDescription() + QLatin1Char('\n') +
+                 QStringLiteral("Options (%1):\n").arg(RenderListValuesNote());
   for (const TRenderOption& option : RenderOptions()) help += Entry(option);
-  return help + QString::fromUtf8(kColors);
+  return help + QLatin1Char('\n') + RenderColorNote();
 }

@@ -48,8 +48,8 @@ uint8_t ReadChoice(const TRenderOption& option, const QString& text) {
   const TChoiceList& list = *option.Choices;
   for (uint8_t i = 0; i < list.Count; ++i) {
     const TChoice& choice = list.Items[i];
-    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0) return choice.Value;
-    if (choice.PanelName && text.compare(QString::fromUtf8(choice.PanelName), Qt::CaseInsensitive) == 0)
+    if (text.compare(QString::fromUtf8(choice.Token), Qt::CaseInsensitive) == 0 ||
+        text.compare(QString::fromUtf8(choice.Text), Qt::CaseInsensitive) == 0)
       return choice.Value;
   }
   QStringList accepted;
@@ -117,7 +117,7 @@ TOutputFormat FormatOfFile(const QString& file) {
 
 // What no single option can check: a background, and one place to write to.
 void CheckWhole(TRenderSettings& settings, const QSet<QString>& given) {
-  if (settings.Help) return;
+  if (settings.Help || settings.Version) return;
   if (settings.Background.isEmpty()) throw EUsageError(QStringLiteral("No background picture given (see --help)"));
   if (!given.contains(QStringLiteral("--out"))) return;
   if (given.contains(QStringLiteral("--out-dir")))

@@ -4,30 +4,7 @@
 
 namespace {
 
-constexpr TChoice kFormats[] = {{"bmp", nullptr, ofBmp}, {"jpg", nullptr, ofJpeg}};
-
-constexpr TChoice kStyles[] = {
-    {"None", nullptr, tdNone},   {"Extrude", nullptr, tdExtrude},      {"ExtrudeEnh", nullptr, tdExtrudeEnh}, {"Outline", nullptr, tdOutline},
-    {"ColorRaised", nullptr, tdPColorRaised}, {"ColorSunken", nullptr, tdPColorSunken}, {"Raised", nullptr, tdRaised},  {"RaisedShadow", nullptr, tdRaisedShadow},
-    {"Shadow", nullptr, tdShadow}, {"Sunken", nullptr, tdSunken},       {"SunkenShadow", nullptr, tdSunkenShadow}};
-
-constexpr TChoice kDirections[] = {
-    {"top-right", "Верх-право", toTopRight}, {"top-left", "Верх-лево", toTopLeft}, {"bottom-right", "Низ-право", toBottomRight}, {"bottom-left", "Низ-лево", toBottomLeft}};
-
-constexpr TChoice kFills[] = {{"none", "Нет", sfNone}, {"brush", "Заливка", sfBrush}, {"picture", "Картинка", sfBitmap}, {"gradient", "Градиент", sfGradient}};
-
-constexpr TChoice kBrushStyles[] = {
-    {"solid", "Сплошная", bsSolid},      {"horizontal", "Горизонтальная", bsHorizontal}, {"vertical", "Вертикальная", bsVertical},
-    {"bdiagonal", "Диагональная1", bsBDiagonal}, {"fdiagonal", "Диагональная2", bsFDiagonal},  {"cross", "Клетка", bsCross},
-    {"diagcross", "Клетка диаг", bsDiagCross}, {"clear", "Прозрачная", bsClear}};
-
-constexpr TChoice kTiles[] = {{"original", "Оригинал", tmNone}, {"center", "Центр", tmCenter}, {"stretch", "Растянуть", tmStretch}, {"tile", "Черепица", tmTile}};
-
-constexpr TChoice kGradientStyles[] = {
-    {"horizontal", "Горизонт", gstHorizontal},       {"vertical", "Вертикаль", gstVertical},         {"square", "Квадрат", gstSquare},
-    {"elliptic", "Круг", gstElliptic},             {"bottom-left", "Диаг-1", gstBottomLeft},         {"bottom-right", "Диаг-2", gstBottomRight},
-    {"top-left", "Диаг-3", gstTopLeft},           {"top-left-diagonal", "Диаг-4", gstTopLeftDiagonal},   {"top-right", "Диаг-5", gstTopRight},
-    {"top-right-diagonal", "Диаг-6", gstTopRightDiagonal}};
+constexpr TChoice kFormats[] = {{"bmp", "bmp", ofBmp}, {"jpg", "jpg", ofJpeg}};
 
 template <size_t N>
 constexpr TChoiceList List(const TChoice (&items)[N]) {
@@ -44,17 +21,13 @@ using V = TOptionValue;
 }  // namespace
 
 const TChoiceList FormatChoices = List(kFormats);
-const TChoiceList StyleChoices = List(kStyles);
-const TChoiceList DirectionChoices = List(kDirections);
-const TChoiceList FillChoices = List(kFills);
-const TChoiceList BrushStyleChoices = List(kBrushStyles);
-const TChoiceList TileChoices = List(kTiles);
-const TChoiceList GradientStyleChoices = List(kGradientStyles);
 
 const std::vector<TRenderOption>& RenderOptions() {
   static const std::vector<TRenderOption> options = {
       {"--help", nullptr, okFlag, 0, 0, nullptr, nullptr, "show this help and exit",
        [](S& s, const V&) { s.Help = true; }},
+      {"--version", nullptr, okFlag, 0, 0, nullptr, nullptr, "show the version and exit",
+       [](S& s, const V&) { s.Version = true; }},
       {"--out", "FILE", okText, 0, 0, nullptr, nullptr,
        "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg)",
        [](S& s, const V& v) { s.OutFile = v.Text; }},
@@ -125,6 +98,7 @@ const TRenderOption* FindRenderOption(const QString& name) {
 
 QString ChoiceText(const TChoice& choice) {
   const QString token = QString::fromUtf8(choice.Token);
-  if (!choice.PanelName) return token;
-  return token + QStringLiteral(" (") + QString::fromUtf8(choice.PanelName) + QLatin1Char(')');
+  const QString text = QString::fromUtf8(choice.Text);
+  if (text == token) return token;
+  return token + QStringLiteral(" (") + text + QLatin1Char(')');
 }

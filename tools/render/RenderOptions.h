@@ -3,30 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/PanelChoices.h"
 #include "tools/render/RenderSettings.h"
 
-// One entry of a list option: the English token, the name of the control
-// panel's item where the panel shows another text, and the value it gives
-// the label (an enumeration value of the label's property).
-struct TChoice {
-  const char* Token;
-  const char* PanelName;  // nullptr when the panel shows the token itself
-  uint8_t Value;
-};
-
-// A list option's values, in the panel's order.
-struct TChoiceList {
-  const TChoice* Items;
-  uint8_t Count;
-};
-
-extern const TChoiceList FormatChoices;         // bmp, jpg
-extern const TChoiceList StyleChoices;          // the eleven 3D styles
-extern const TChoiceList DirectionChoices;      // shadow direction
-extern const TChoiceList FillChoices;           // the letters' effect
-extern const TChoiceList BrushStyleChoices;     // brush hatches
-extern const TChoiceList TileChoices;           // picture placement
-extern const TChoiceList GradientStyleChoices;  // the ten geometries
+// bmp, jpg. The other list options take the control panel's lists
+// (render/PanelChoices.h).
+extern const TChoiceList FormatChoices;
 
 enum TOptionKind : uint8_t {
   okFlag,       // no value
@@ -66,5 +48,6 @@ const std::vector<TRenderOption>& RenderOptions();
 // The option of that name ("--size"), or nullptr.
 const TRenderOption* FindRenderOption(const QString& name);
 
-// "None", or "none (Нет)": a list entry as help and messages show it.
+// "None", or "none (Нет)": a list entry as help and messages show it, the
+// panel's text beside the token where the two differ.
 QString ChoiceText(const TChoice& choice);

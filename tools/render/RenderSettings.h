@@ -17,6 +17,7 @@ enum TOutputFormat : uint8_t { ofBmp, ofJpeg };
 // window's label and the control panel's start values.
 struct TRenderSettings {
   bool Help = false;
+  bool Version = false;
 
   QString Background;
   // Where to write: the lowest free n.bmp / n.jpg in OutDir (the background's

@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
       Print(stdout, RenderHelpText());
       return 0;
     }
+    if (settings.Version) {
+      Print(stdout, QStringLiteral("vellumo-render " VELLUMO_VERSION "\n"));
+      return 0;
+    }
     // Fonts need a GUI application; the tool never shows a window, nor
     // needs the X11 and GLX probing of the offscreen platform. The
     // environment is set before any other thread can read it.

@@ -1,0 +1,3 @@
+#include "controls/LMDColorComboBox.h"
+
+TLMDColorComboBox::TLMDColorComboBox(QWidget* parent) : TLMDCustomColorComboBox(parent) { SetDropDownCount(8); }
