@@ -16,9 +16,9 @@ static void BM_MaskBlit1920x1080(benchmark::State& state) {
   mask.Assign(image);
   mask.Mask(clBlack);
   for (auto _ : state) {
-    dest.Canvas().SetCopyMode(cmSrcAnd);
+    dest.Canvas().SetCopyMode(SRCAND);
     dest.Canvas().CopyRect(area, mask.Canvas(), area);
-    dest.Canvas().SetCopyMode(cmSrcPaint);
+    dest.Canvas().SetCopyMode(SRCPAINT);
     dest.Canvas().CopyRect(area, image.Canvas(), area);
     benchmark::DoNotOptimize(dest.Surface().Row(0));
   }

@@ -207,7 +207,6 @@ TBmpImage ReadRle(QIODevice& stream, const QByteArray& head, const TBmpHeader& h
   const int64_t imageSize = ImageSize(h, fileSize - l.pixelStart);
   TByteCursor rows(bytes + l.pixelStart, static_cast<size_t>(imageSize));
   image.Surface = TSurface(static_cast<int32_t>(h.width), static_cast<int32_t>(h.Rows()));
-  if (image.Surface.IsNull()) throw std::bad_alloc();
   image.Surface.Image().fill(qRgb(0, 0, 0));
   ExpandRle(rows, h.compression == BI_RLE4, format.ColorTable, image.Surface);
   image.Palette = PaletteOf(format.ColorTable);
@@ -252,7 +251,7 @@ TBmpImage ReadBmp(QIODevice& stream) {
   try {
     return ReadFile(stream);
   } catch (const std::bad_alloc&) {
-    // No memory for the pixels the header asks for.
-    NotValid();
+    // No memory for the file's bytes or tables; the rows say so themselves.
+    throw EOutOfMemory();
   }
 }

@@ -21,5 +21,5 @@ struct TBmpImage {
 // give an empty picture. Anything the reader cannot take fails with
 // "Bitmap image is not valid"; sizes are checked in 64 bits against
 // kMaxPicturePixels before any allocation, and a file that ends early
-// yields the rows it holds.
+// yields the rows it holds. Memory that cannot be had is EOutOfMemory.
 TBmpImage ReadBmp(QIODevice& stream);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <new>
 #include <unordered_map>
 
 namespace {
@@ -159,10 +158,7 @@ void SurfaceToRgb(const TSurface& surface, TDib& dib) {
 void DibToSurface(const TDib& dib, TSurface& surface) {
   // Every pixel is written below.
   surface = TSurface::Uncleared(dib.Width, dib.Height);
-  if (surface.IsNull()) {
-    if (dib.Width > 0 && dib.Height > 0) throw std::bad_alloc();  // the image could not be allocated
-    return;
-  }
+  if (surface.IsNull()) return;
   if (dib.Indexed()) IndexedToSurface(dib, surface);
   else if (dib.BitCount == 24) RgbToSurface(dib, surface);
   else MaskedToSurface(dib, surface);

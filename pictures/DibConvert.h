@@ -10,7 +10,8 @@
 
 // The display pixels of Dib. Indices beyond the colour table are black;
 // mask channels are scaled to 8 bits with rounding (a 5-bit 31 is 255), an
-// empty mask gives 0. Throws std::bad_alloc when there is no memory.
+// empty mask gives 0. Surface keeps its pixels when the new ones cannot be
+// had (EOutOfMemory).
 void DibToSurface(const TDib& dib, TSurface& surface);
 
 // Fills Dib, whose format fields (BitCount, Compression, Masks, ColorTable)

@@ -2,15 +2,22 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 
+#include "toolkit/Exceptions.h"
 #include "toolkit/PixelMemory.h"
 
 namespace {
 
-// Rows for Width x Height, not cleared.
+// Rows for Width x Height, not cleared; EOutOfMemory when they cannot be had.
 QByteArray PixelBuffer(int32_t width, int32_t height, int bitCount) {
   const int64_t size = width > 0 && height > 0 ? DibStride(width, bitCount) * height : 0;
-  QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+  QByteArray bytes;
+  try {
+    bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory();
+  }
   PreparePixelMemory(bytes.data(), static_cast<size_t>(size));
   return bytes;
 }
@@ -44,9 +51,9 @@ void TDib::Allocate(int32_t width, int32_t height) {
 }
 
 void TDib::AllocateUncleared(int32_t width, int32_t height) {
+  Bits = PixelBuffer(width, height, BitCount);
   Width = width;
   Height = height;
-  Bits = PixelBuffer(width, height, BitCount);
 }
 
 void TDib::ClearPadding(int32_t first, int32_t last) {

@@ -60,8 +60,9 @@ struct TDib {
   // Row Y counted from the top; the writable one unshares the rows.
   uint8_t* Row(int32_t y) { return reinterpret_cast<uint8_t*>(Bits.data()) + RowOffset(y); }
   const uint8_t* Row(int32_t y) const { return reinterpret_cast<const uint8_t*>(Bits.constData()) + RowOffset(y); }
-  // Zeroed rows for Width x Height (either may be 0). ASSUMPTION: the size
-  // has passed PictureSizeAllowed or is empty.
+  // Zeroed rows for Width x Height (either may be 0); rows that cannot be
+  // had fail with EOutOfMemory and leave the bitmap as it was. ASSUMPTION:
+  // the size has passed PictureSizeAllowed or is empty.
   void Allocate(int32_t width, int32_t height);
   // As Allocate, but the rows are not cleared. ASSUMPTION: the caller
   // writes or clears every byte of every row, padding included, before

@@ -1,14 +1,12 @@
 #include "pictures/Graphic.h"
 
 #include <QBuffer>
-#include <QFile>
 
+#include "pictures/PictureFile.h"
 #include "pictures/SafeFile.h"
-#include "toolkit/Exceptions.h"
 
 void TGraphic::LoadFromFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw EFOpenError(path);
+  TPictureFile file(path);
   LoadFromStream(file);
 }
 

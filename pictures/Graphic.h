@@ -49,7 +49,9 @@ class TGraphic {
   virtual void LoadFromStream(QIODevice& stream) = 0;
   virtual void SaveToStream(QIODevice& stream) = 0;
 
-  // Opens the file for reading ("Cannot open file %s") and loads it.
+  // Opens the file for reading and loads it: only a regular file (or a
+  // link to one) opens, else "Cannot open file %s" at once, and no more of
+  // it is read than the largest picture can need (TPictureFile).
   void LoadFromFile(const QString& path);
   // Writes the file through a temporary file in the same folder that then
   // replaces the target, so a failed save never leaves a damaged or half

@@ -101,14 +101,9 @@ TSurface TJPEGImage::DecodeToDisplay() {
 
 void TJPEGImage::JPEGNeeded() {
   if (!data_.isEmpty() || !bitmap_ || bitmap_->Empty()) return;
+  // A failing encoding leaves the compressed bytes empty, as they were.
   Reporting([this](const TJpegProgressHook& progress) {
-    try {
-      data_ = EncodeJpeg(*bitmap_, settings_, progress);
-    } catch (...) {
-      // Whatever was compressed before the failure is no picture.
-      data_.clear();
-      throw;
-    }
+    data_ = EncodeJpeg(*bitmap_, settings_, progress);
     header_ = {bitmap_->Width(), bitmap_->Height(), settings_.Grayscale, settings_.ProgressiveEncoding};
   });
 }

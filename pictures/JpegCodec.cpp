@@ -116,7 +116,7 @@ bool Guarded(TDecodeJob& job, Step step) {
     step(job);
     return true;
   } catch (const std::bad_alloc&) {
-    job.failure = std::make_exception_ptr(EJPEG(JERR_OUT_OF_MEMORY));
+    job.failure = std::make_exception_ptr(EOutOfMemory());
     return false;
   } catch (...) {
     job.failure = std::current_exception();
@@ -124,7 +124,7 @@ bool Guarded(TDecodeJob& job, Step step) {
   }
 }
 
-// Before decompression starts: rows of the output's format and size.
+// Once decompression has started: rows of the output's format and size.
 void SizeRows(TDecodeJob& job) {
   const jpeg_decompress_struct& c = job.cinfo;
   const auto width = static_cast<int32_t>(c.output_width);
@@ -132,7 +132,6 @@ void SizeRows(TDecodeJob& job) {
   job.rows.resize(c.output_height);
   if (job.output == doDisplayPixels) {
     job.surface = TSurface::Uncleared(width, height);
-    if (job.surface.IsNull()) throw std::bad_alloc();
     for (int32_t y = 0; y < height; ++y)
       job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
   } else {
@@ -200,13 +199,11 @@ int RunDecode(TDecodeJob& job) {
   if (job.output != doHeaderOnly) {
     ApplyDecodeSettings(job);
     if (job.progress.progress_monitor) c.progress = &job.progress;
-    jpeg_calc_output_dimensions(&c);
-    if (!Guarded(job, SizeRows)) {
-      jpeg_destroy_decompress(&c);
-      return 1;
-    }
+    // The rows come only once the library has taken the first scan (all
+    // scans of a progressive file): a header that promises a huge picture
+    // over a broken scan fails before they are allocated.
     jpeg_start_decompress(&c);
-    if (job.quantized && !Guarded(job, TakeColorMap)) {
+    if (!Guarded(job, SizeRows) || (job.quantized && !Guarded(job, TakeColorMap))) {
       jpeg_destroy_decompress(&c);
       return 1;
     }

@@ -36,9 +36,11 @@ bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings
 // Decodes Data into Bitmap: 8 bits per pixel with the library's colour map
 // as colour table and palette when colours are reduced (greyscale output,
 // or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
-// blue-green-red order. The rows go to the bitmap when decoding ends; on an
-// error after the output size is known it gets the rows decoded so far and
-// rows of zeros below them. Returns whether a palette was made.
+// blue-green-red order. The rows are allocated once the library has taken
+// the first scan (every scan of a progressive file) and go to the bitmap
+// when decoding ends; on a later error it gets the rows decoded so far and
+// rows of zeros below them, on an earlier one it stays as it was. Rows that
+// cannot be had are EOutOfMemory. Returns whether a palette was made.
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress);
 

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "pictures/StreamIO.h"
 #include "toolkit/Exceptions.h"
@@ -44,11 +46,26 @@ void WriteFileReplacing(const QString& path, const std::function<void(QIODevice&
   TTemporaryFile temporary(target.absoluteDir(), target.fileName(), path);
   QFile& file = temporary.File();
   write(file);
-  if (!file.flush()) throw EWriteError();
+  FlushToDisk(file);
   if (target.exists()) file.setPermissions(target.permissions());
   file.close();
   if (file.error() != QFileDevice::NoError) throw EWriteError();
   if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
     throw EFCreateError(path);
   temporary.Committed();
+  SyncFolder(target.absolutePath());
+}
+
+void FlushToDisk(QFileDevice& file) {
+  if (!file.flush() || file.error() != QFileDevice::NoError || ::fsync(file.handle()) != 0) throw EWriteError();
+}
+
+void SyncFolder(const QString& folder) {
+  // The file is complete and named by now: a folder that cannot be synced
+  // (some file systems refuse) is no failure of the save.
+  const int fd = ::open(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
+                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }

@@ -4,10 +4,12 @@
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/SafeFile.h"
 #include "pictures/StreamIO.h"
 #include "toolkit/Exceptions.h"
 
@@ -20,12 +22,26 @@ QString InFolder(const QString& folder, const QString& name) {
   return folder + QLatin1Char('/') + name;
 }
 
+// The process's file mode creation mask, read without changing it: setting
+// it to read it back would give files that another thread creates
+// meanwhile the wrong permissions.
+std::optional<mode_t> CreationMask() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (!line.startsWith("Umask:")) continue;
+    bool ok = false;
+    const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+    if (ok) return static_cast<mode_t>(mask);
+  }
+  return std::nullopt;
+}
+
 // A temporary file is private to its owner; the finished picture gets the
-// permissions any new file of the user gets.
+// permissions any new file of the user gets. Where the mask cannot be read
+// it stays private.
 void GiveUsualPermissions(QFile& file) {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(file.handle(), 0666 & ~mask);
+  if (const std::optional<mode_t> mask = CreationMask()) ::fchmod(file.handle(), 0666 & ~*mask);
 }
 
 enum TLinkResult : uint8_t { lrDone, lrTaken, lrFailed };
@@ -67,7 +83,7 @@ TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension,
   if (!file.open()) throw failure();
   GiveUsualPermissions(file);
   write(file);
-  if (!file.flush() || file.error() != QFileDevice::NoError) throw EWriteError();
+  FlushToDisk(file);
   file.close();
   for (int32_t number = LowestFreeNumber(folder, extension, first);;
        number = LowestFreeNumber(folder, extension, number + 1)) {
@@ -75,6 +91,7 @@ TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension,
     switch (LinkNew(file.fileName(), name)) {
       case lrDone:
         file.setAutoRemove(false);
+        SyncFolder(folder);
         return {name, number};
       case lrTaken:
         // Another writer took the number, or something that is no file (a

@@ -31,6 +31,8 @@ struct TNumberedFile {
 // to the next number. A folder that cannot be written to fails with "Cannot
 // create file %s" for the name the file would have had, a write that fails
 // midway (a full disk) with "Stream write error"; an error of Write passes
-// through. Either way no file is left.
+// through. Either way no file is left. The data reaches the disk before the
+// file takes its name, and the name after, so that a power cut after the
+// save never leaves an empty or partial numbered file.
 TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension, int32_t first,
                                 const std::function<void(QIODevice& device)>& write);

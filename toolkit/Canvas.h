@@ -13,32 +13,13 @@
 #include "toolkit/Palette.h"
 #include "toolkit/Pen.h"
 #include "toolkit/Surface.h"
+#include "toolkit/TextFormat.h"
 
 // Raster operations of copies.
 using TCopyMode = uint32_t;
-constexpr TCopyMode cmSrcCopy = 0x00CC0020;
-constexpr TCopyMode cmSrcAnd = 0x008800C6;
-constexpr TCopyMode cmSrcPaint = 0x00EE0086;
-constexpr TCopyMode SRCCOPY = cmSrcCopy;
-constexpr TCopyMode SRCAND = cmSrcAnd;
-constexpr TCopyMode SRCPAINT = cmSrcPaint;
-
-// DrawTextEx format bits.
-constexpr uint32_t DT_TOP = 0;
-constexpr uint32_t DT_LEFT = 0;
-constexpr uint32_t DT_CENTER = 1;
-constexpr uint32_t DT_RIGHT = 2;
-constexpr uint32_t DT_VCENTER = 4;
-constexpr uint32_t DT_BOTTOM = 8;
-constexpr uint32_t DT_WORDBREAK = 16;
-constexpr uint32_t DT_SINGLELINE = 32;
-constexpr uint32_t DT_EXPANDTABS = 64;
-constexpr uint32_t DT_NOCLIP = 256;
-constexpr uint32_t DT_CALCRECT = 1024;
-constexpr uint32_t DT_NOPREFIX = 2048;
-constexpr uint32_t DT_EDITCONTROL = 8192;
-constexpr uint32_t DT_PATH_ELLIPSIS = 16384;
-constexpr uint32_t DT_END_ELLIPSIS = 32768;
+constexpr TCopyMode SRCCOPY = 0x00CC0020;
+constexpr TCopyMode SRCAND = 0x008800C6;
+constexpr TCopyMode SRCPAINT = 0x00EE0086;
 
 // DrawEdge edge types and sides.
 constexpr uint32_t BDR_RAISEDOUTER = 0x0001;
@@ -60,17 +41,6 @@ constexpr uint32_t BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
 constexpr uint32_t BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 constexpr uint32_t BF_MIDDLE = 0x0800;  // fill the inside with the button face colour
 constexpr uint32_t BF_ADJUST = 0x2000;  // shrink the rectangle by what was drawn
-
-// TextMetrics of the current font.
-constexpr uint8_t TMPF_TRUETYPE = 4;
-struct TTextMetric {
-  int32_t tmHeight = 0;
-  int32_t tmAscent = 0;
-  int32_t tmDescent = 0;
-  int32_t tmAveCharWidth = 0;
-  int32_t tmMaxCharWidth = 0;
-  uint8_t tmPitchAndFamily = 0;
-};
 
 class TFontEngine;
 class TFontFace;
@@ -201,7 +171,7 @@ class TCanvas {
   std::unique_ptr<TPen> pen_;
   TColor textColor_ = clBlack;
   TColor bkColor_ = clWhite;
-  TCopyMode copyMode_ = cmSrcCopy;
+  TCopyMode copyMode_ = SRCCOPY;
   std::optional<TRect> clip_;
   std::optional<TRect> limit_;
   HPALETTE palette_;

@@ -48,8 +48,8 @@ void CombineRow(QRgb* dest, const QRgb* source, int32_t count, const TPixelMappi
 // Combines Count source pixels into the destination row by the raster operation.
 void ApplyRow(QRgb* dest, const QRgb* source, int32_t count, TCopyMode mode, const TPixelMapping& mapping) {
   switch (mode) {
-    case cmSrcAnd: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d & s; }); break;
-    case cmSrcPaint: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d | s; }); break;
+    case SRCAND: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d & s; }); break;
+    case SRCPAINT: CombineRow(dest, source, count, mapping, [](QRgb d, QRgb s) { return d | s; }); break;
     default:
       if (mapping.kind == TPixelMapping::Same) std::memcpy(dest, source, static_cast<size_t>(count) * sizeof(QRgb));
       else CombineRow(dest, source, count, mapping, [](QRgb, QRgb s) { return s; });

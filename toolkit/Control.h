@@ -15,8 +15,6 @@ enum TControlStyleItem : uint8_t { csCaptureMouse, csClickEvents, csOpaque, csDo
 using TControlStyle = uint8_t;  // bit n for the item of ordinal n
 constexpr TControlStyle ControlStyleBit(TControlStyleItem item) { return static_cast<TControlStyle>(1u << item); }
 
-enum TBiDiMode : uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-
 // True when Key is the accelerator of Caption: the character after its last
 // single "&" ("&&" stands for "&"), compared without regard to case.
 bool IsAccel(QChar key, const QString& caption);
@@ -65,11 +63,10 @@ class TGraphicControl : public TComponent {
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
 
-  // Right-to-left layout is offered only on right-to-left system locales,
-  // which this platform never reports, so the drawing flags of every mode
-  // are the left-to-right ones.
-  TBiDiMode BiDiMode() const { return biDiMode_; }
-  void SetBiDiMode(TBiDiMode mode) { biDiMode_ = mode; }
+  // The right-to-left drawing flags of the bidirectional mode added to
+  // Flags. Right-to-left layout is offered only on right-to-left system
+  // locales, which this platform never reports, so every mode draws left to
+  // right and the flags stay as given; no mode is kept.
   uint32_t DrawTextBiDiModeFlags(uint32_t flags) const { return flags; }
 
   // Setting Color stops following the parent's colour.
@@ -153,7 +150,6 @@ class TGraphicControl : public TComponent {
   bool enabled_ = true;
   bool clicked_ = false;
   TCursor cursor_ = crDefault;
-  TBiDiMode biDiMode_ = bdLeftToRight;
   TColor color_ = clWindow;
   bool parentColor_ = true;
   bool parentFont_ = true;

@@ -30,6 +30,8 @@ EInOutError EInOutError::FileMissing(const QString& path) {
   return EInOutError(QStringLiteral("The %1 file does not exist").arg(path));
 }
 
+EOutOfMemory::EOutOfMemory() : Exception(QStringLiteral("Out of memory")) {}
+
 EFCreateError::EFCreateError(const QString& path) : Exception(QStringLiteral("Cannot create file %1").arg(path)) {}
 
 EFOpenError::EFOpenError(const QString& path) : Exception(QStringLiteral("Cannot open file %1").arg(path)) {}

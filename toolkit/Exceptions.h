@@ -58,6 +58,13 @@ class EInOutError : public Exception {
   static EInOutError FileMissing(const QString& path);
 };
 
+// "Out of memory": memory for pixels could not be had. The object that
+// asked for it keeps its previous size and pixels.
+class EOutOfMemory : public Exception {
+ public:
+  EOutOfMemory();
+};
+
 // "Cannot create file %s".
 class EFCreateError : public Exception {
  public:

@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "toolkit/Canvas.h"
 #include "toolkit/Font.h"
 #include "toolkit/Geometry.h"
+#include "toolkit/TextFormat.h"
 #include "toolkit/TextLayout.h"
 
 // The Qt font a logical font record asks for: the face by name (fontconfig

@@ -2,6 +2,8 @@
 #include <QString>
 #include <functional>
 
+#include "toolkit/Store.h"
+
 // Base of the option objects a control owns. The owner installs OnChange;
 // setters call NotifyChange once per real change, which holds back while
 // changes are held.
@@ -31,14 +33,6 @@ class TLMDObject {
   virtual void CopyFrom(const TLMDObject* source);
 
  protected:
-  // Stores Value in Field; true when that changed it (setters notify then).
-  template <typename T>
-  static bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-  }
-
   // Throws the framework's "Cannot assign a %s to a %s" for Source.
   [[noreturn]] void RefuseSource(const TLMDObject* source) const;
 

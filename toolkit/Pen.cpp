@@ -1,21 +1,17 @@
 #include "toolkit/Pen.h"
 
+#include "toolkit/Store.h"
+
 void TPen::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  Changed();
+  if (Store(color_, color)) Changed();
 }
 
 void TPen::SetWidth(int32_t width) {
-  if (width == width_) return;
-  width_ = width;
-  Changed();
+  if (Store(width_, width)) Changed();
 }
 
 void TPen::SetStyle(TPenStyle style) {
-  if (style == style_) return;
-  style_ = style;
-  Changed();
+  if (Store(style_, style)) Changed();
 }
 
 void TPen::Assign(const TPen& source) {

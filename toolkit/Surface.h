@@ -6,7 +6,9 @@
 
 // The pixels a canvas draws on: a 32-bit image (0xFFRRGGBB) that may be
 // marked monochrome, in which case it holds only black and white pixels.
-// Copying is cheap: the pixels are shared until one side writes.
+// Copying is cheap: the pixels are shared until one side writes. Pixels
+// that cannot be allocated fail with EOutOfMemory ("Out of memory"), and
+// the surface keeps its previous size and pixels.
 class TSurface {
  public:
   TSurface() = default;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "toolkit/Canvas.h"
 #include "toolkit/IntMath.h"
+#include "toolkit/TextFormat.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "toolkit/Exceptions.h"
 #include "toolkit/FontEngine.h"
 
 namespace {
@@ -118,12 +119,13 @@ void TTextRenderer::Render(const TTextKey& key, TFontFace& face, double angle, c
   const int32_t w = maskRect_.Width();
   const int32_t h = maskRect_.Height();
   if (canvas_.width() < w || canvas_.height() < h) {
-    canvas_ = QImage(std::max(w, canvas_.width()), std::max(h, canvas_.height()), QImage::Format_ARGB32_Premultiplied);
-    if (canvas_.isNull()) {  // out of memory: draw nothing rather than fail the paint
+    QImage grown(std::max(w, canvas_.width()), std::max(h, canvas_.height()), QImage::Format_ARGB32_Premultiplied);
+    if (grown.isNull()) {
       maskRect_ = {};
       held_ = false;
-      return;
+      throw EOutOfMemory();
     }
+    canvas_ = std::move(grown);
   }
   for (int32_t y = 0; y < h; ++y) std::memset(canvas_.scanLine(y), 0, static_cast<size_t>(w) * 4);
   {

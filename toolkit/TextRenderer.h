@@ -44,7 +44,8 @@ class TTextRenderer {
   // the layout's origin (the anchor) and cut to Box (relative to the
   // anchor) when one is given, and keeps it as the mask of Key. Visible is
   // the part of the surface the anchor-relative output can reach: an
-  // oversized mask is cut to it and not kept.
+  // oversized mask is cut to it and not kept. A mask whose pixels cannot be
+  // had fails with EOutOfMemory and keeps nothing.
   void Render(const TTextKey& key, TFontFace& face, double angle, const std::optional<TRect>& box,
               const TRect& visible);
   // The height of the kept output's text.

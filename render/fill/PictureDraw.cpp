@@ -60,6 +60,9 @@ TPlacement Place(const TRect& rect, int32_t w, int32_t h, PictureDrawFlags flags
     placement.Box = Bounds(rect.Left, rect.Top, bw, bh);
   }
   if (flags & pdfTile) {
+    // The grid starts at Rect's corner with tiles of the picture's size,
+    // whatever an earlier flag made of the box.
+    placement.Box = Bounds(rect.Left, rect.Top, w, h);
     placement.Tiled = true;
     placement.Columns = static_cast<int64_t>(rw / w) + 1;
     placement.Rows = static_cast<int64_t>(rh / h) + 1;

@@ -168,6 +168,7 @@ TEST(BitmapFormat, DrawingADeviceIndependentBitmapStretchesItsPixels) {
 }
 
 TEST(BitmapFormat, DisplayCopyIsWhatDrawingGivesWithPixelsOfItsOwn) {
+  SKIP_WITHOUT_TESTDATA();
   for (const TPixelFormat format : {pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {
     SCOPED_TRACE(format);
     TBitmap bitmap;
@@ -205,6 +206,7 @@ struct TKeptBytesCase {
 class KeptBytes : public ::testing::TestWithParam<TKeptBytesCase> {};
 
 TEST_P(KeptBytes, SurviveOnlyWhatChangesNothing) {
+  SKIP_WITHOUT_TESTDATA();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/g/pal4rle.bmp")));
   ASSERT_TRUE(bitmap.KeepsFileBytes());

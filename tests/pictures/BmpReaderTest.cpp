@@ -189,6 +189,45 @@ INSTANTIATE_TEST_SUITE_P(
         TRefused{"ColorTablePastTheEnd", With([](TBmpRecipe& s) { s.bitCount = 8; s.clrUsed = 100000; })}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The pixel count is checked before any row is made: sizes just past the
+// cap, cheap to allocate at one bit per pixel, are refused all the same.
+struct TSizeCase {
+  const char* name;
+  int32_t width;
+  int32_t height;
+  bool loads;
+};
+
+class BmpSize : public ::testing::TestWithParam<TSizeCase> {};
+
+TEST_P(BmpSize, LoadsOnlyWithinTheCap) {
+  const TSizeCase& c = GetParam();
+  TBmpRecipe s;
+  s.width = c.width;
+  s.height = c.height;
+  s.bitCount = 1;
+  s.colors = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+  s.pixels = QByteArray(8, '\xFF');
+  TBitmap bitmap(3, 4);
+  if (c.loads) {
+    bitmap.LoadFromBytes(Build(s));
+    EXPECT_EQ(bitmap.Width(), c.width);
+    EXPECT_EQ(bitmap.Height(), std::abs(c.height));
+    return;
+  }
+  EXPECT_THROW(bitmap.LoadFromBytes(Build(s)), EInvalidGraphic);
+  EXPECT_EQ(bitmap.Width(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BmpSize,
+    ::testing::Values(TSizeCase{"TheCap", 16384, 8192, true},
+                      TSizeCase{"OneRowPastTheCap", 16384, 8193, false},
+                      TSizeCase{"TopDownPastTheCap", 16384, -8193, false},
+                      TSizeCase{"OnePixelPastTheCapInOneRow", (1 << 27) + 1, 1, false},
+                      TSizeCase{"NegativeWidth", -8, 2, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(BmpReader, WrongSignatureOrTruncatedHeaderIsNotValid) {
   TBmpRecipe s;
   s.pixels = Rgb24Rows();

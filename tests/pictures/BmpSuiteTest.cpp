@@ -11,10 +11,7 @@
 namespace {
 
 std::vector<TManifestRow> SuiteRows(const std::string& kind) {
-  std::vector<TManifestRow> rows;
-  for (const TManifestRow& row : ReadManifest(VELLUMO_TESTDATA "/bmpsuite/manifest.tsv"))
-    if (row.at("class") == kind) rows.push_back(row);
-  return rows;
+  return TestDataRows("bmpsuite/manifest.tsv", [&](const TManifestRow& row) { return row.at("class") == kind; });
 }
 
 QString FirstReference(const TManifestRow& row) {
@@ -24,6 +21,7 @@ QString FirstReference(const TManifestRow& row) {
 class GoodBmp : public ::testing::TestWithParam<TManifestRow> {};
 
 TEST_P(GoodBmp, MatchesItsReference) {
+  SKIP_WITHOUT_TESTDATA();
   const TManifestRow& row = GetParam();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/") + QString::fromStdString(row.at("path"))));
@@ -124,6 +122,7 @@ const TDecision kDecisions[] = {
 class OddBmp : public ::testing::TestWithParam<TDecision> {};
 
 TEST_P(OddBmp, FailsCleanlyOrLoadsAsDecided) {
+  SKIP_WITHOUT_TESTDATA();
   const TDecision& d = GetParam();
   const QString path = TestData(QStringLiteral("bmpsuite/") + d.path);
   TPicture holder;
@@ -158,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Suite, OddBmp, ::testing::ValuesIn(kDecisions),
                          [](const auto& info) { return ParamName(info.param.path); });
 
 TEST(OddBmp, EveryFileHasADecision) {
+  SKIP_WITHOUT_TESTDATA();
   for (const char* folder : {"b", "q", "x"}) {
     for (const QString& name : QDir(TestData(QStringLiteral("bmpsuite/") + folder)).entryList(QDir::Files)) {
       const std::string path = std::string(folder) + "/" + name.toStdString();
@@ -169,6 +169,7 @@ TEST(OddBmp, EveryFileHasADecision) {
 }
 
 TEST(OddBmp, IndicesPastTheColorTableAreBlack) {
+  SKIP_WITHOUT_TESTDATA();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/b/pal8badindex.bmp")));
   ASSERT_EQ(bitmap.ColorTable().size(), 101u);
@@ -184,6 +185,7 @@ TEST(OddBmp, IndicesPastTheColorTableAreBlack) {
 }
 
 TEST(OddBmp, ShortFileKeepsTheRowsItHolds) {
+  SKIP_WITHOUT_TESTDATA();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/b/shortfile.bmp")));
   // 273 bytes: 62 of headers, then 13 whole rows of 16 bytes and 3 bytes.
@@ -199,6 +201,7 @@ TEST(OddBmp, ShortFileKeepsTheRowsItHolds) {
 }
 
 TEST(OddBmp, ClippedRunsNeverLeaveThePicture) {
+  SKIP_WITHOUT_TESTDATA();
   // Runs one pixel too long and deltas past the row: the rest of the
   // picture is still drawn (what lies inside matches the good file).
   TBitmap bad, good;

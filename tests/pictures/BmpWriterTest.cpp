@@ -104,6 +104,7 @@ TEST(BmpWriter, OwnHalftonePaletteIsNotWritten) {
 }
 
 TEST(BmpWriter, Os2BitmapIsWrittenBackInItsOwnForm) {
+  SKIP_WITHOUT_TESTDATA();
   const QString path = TestData(QStringLiteral("bmpsuite/g/pal8os2.bmp"));
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
@@ -112,6 +113,7 @@ TEST(BmpWriter, Os2BitmapIsWrittenBackInItsOwnForm) {
 }
 
 TEST(BmpWriter, ShortOs2TableIsPaddedToItsFullSize) {
+  SKIP_WITHOUT_TESTDATA();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmpsuite/q/pal8os2sp.bmp")));
   ASSERT_EQ(bitmap.ColorTable().size(), 252u);
@@ -125,6 +127,7 @@ TEST(BmpWriter, ShortOs2TableIsPaddedToItsFullSize) {
 }
 
 TEST(BmpWriter, RunLengthFileIsWrittenBackByteForByteUntilChanged) {
+  SKIP_WITHOUT_TESTDATA();
   const QString path = TestData(QStringLiteral("bmpsuite/g/pal8rle.bmp"));
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
@@ -141,6 +144,7 @@ TEST(BmpWriter, RunLengthFileIsWrittenBackByteForByteUntilChanged) {
 }
 
 TEST(BmpWriter, HeaderValuesOfTheFileAreKept) {
+  SKIP_WITHOUT_TESTDATA();
   const QString path = TestData(QStringLiteral("bmpsuite/g/pal8nonsquare.bmp"));
   TBitmap bitmap;
   bitmap.LoadFromFile(path);
@@ -217,6 +221,7 @@ TEST(BmpWriter, DisplayBitmapReadsBackWithTheSamePixels) {
 class SecondWriterBmp : public ::testing::TestWithParam<TManifestRow> {};
 
 TEST_P(SecondWriterBmp, MatchesItsPixels) {
+  SKIP_WITHOUT_TESTDATA();
   const TManifestRow& row = GetParam();
   TBitmap bitmap;
   bitmap.LoadFromFile(TestData(QStringLiteral("bmp-extra/") + QString::fromStdString(row.at("path"))));
@@ -227,7 +232,7 @@ TEST_P(SecondWriterBmp, MatchesItsPixels) {
   EXPECT_EQ(CompareToImage(bitmap.Surface(), reference).pixels, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Extra, SecondWriterBmp, ::testing::ValuesIn(ReadManifest(VELLUMO_TESTDATA "/bmp-extra/manifest.tsv")),
+INSTANTIATE_TEST_SUITE_P(Extra, SecondWriterBmp, ::testing::ValuesIn(TestDataRows("bmp-extra/manifest.tsv")),
                          [](const auto& info) { return ParamName(info.param.at("path")); });
 
 }  // namespace

@@ -4,20 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QImage>
 #include <QString>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-
 #include "pictures/Graphic.h"
 #include "toolkit/Surface.h"
 
+// The public conformance files lie outside the project, where the CMake
+// cache variable VELLUMO_TESTDATA points; the project's own test files
+// beside the tests.
 inline QString TestData(const QString& relative) { return QStringLiteral(VELLUMO_TESTDATA "/") + relative; }
 inline QString TestFile(const QString& relative) { return QStringLiteral(VELLUMO_TEST_FILES "/") + relative; }
+inline bool HaveTestData() { return QFileInfo(QStringLiteral(VELLUMO_TESTDATA)).isDir(); }
+
+// Skips the running test where the conformance files are absent.
+#define SKIP_WITHOUT_TESTDATA() \
+  if (!HaveTestData()) GTEST_SKIP() << "no conformance files at " VELLUMO_TESTDATA ": set the CMake cache variable VELLUMO_TESTDATA"
 
 // The rows of a tab-separated manifest, each a map from column name to
 // value; lines starting with # are comments.
@@ -40,6 +49,18 @@ inline std::vector<TManifestRow> ReadManifest(const std::string& path) {
     for (size_t i = 0; i < columns.size(); ++i) row[columns[i]] = i < cells.size() ? cells[i] : std::string();
     rows.push_back(row);
   }
+  return rows;
+}
+
+// The rows of a manifest of the conformance files that Keep accepts. Where
+// the files are absent, one row with the path "NoTestData" stands for them,
+// so that the table's test is reported as skipped rather than missing.
+inline std::vector<TManifestRow> TestDataRows(const std::string& manifest,
+                                              const std::function<bool(const TManifestRow&)>& keep = {}) {
+  if (!HaveTestData()) return {TManifestRow{{"path", "NoTestData"}}};
+  std::vector<TManifestRow> rows;
+  for (const TManifestRow& row : ReadManifest(VELLUMO_TESTDATA "/" + manifest))
+    if (!keep || keep(row)) rows.push_back(row);
   return rows;
 }
 

@@ -114,12 +114,15 @@ TEST_F(NumberedFile, ANumberTakenDuringTheWriteIsNotReplaced) {
 }
 
 TEST_F(NumberedFile, TheFileHasTheUsersUsualPermissions) {
-  const mode_t old = ::umask(022);
-  const QString name = WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("a")).Path;
-  ::umask(old);
-  struct stat info {};
-  ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
+  const std::pair<mode_t, mode_t> masksAndModes[] = {{022, 0644}, {027, 0640}, {0, 0666}};
+  for (const auto& [mask, mode] : masksAndModes) {
+    const mode_t old = ::umask(mask);
+    const QString name = WriteNumberedFile(dir_.path(), ".bmp", 1, Writing("a")).Path;
+    ::umask(old);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, mode) << std::oct << mask;
+  }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::unique_ptr<TBitmap> Strip(std::initializer_list<TColor> colors) {
 
 TEST(CanvasCopy, RasterOperationsCombineChannelsBitwise) {
   auto source = Strip({RGB(0x0F, 0xF0, 0x33), clBlack, clWhite, RGB(0x80, 0x01, 0x10)});
-  for (TCopyMode mode : {cmSrcCopy, cmSrcAnd, cmSrcPaint}) {
+  for (TCopyMode mode : {SRCCOPY, SRCAND, SRCPAINT}) {
     TBitmap dest(4, 1);
     dest.Canvas().Brush().SetColor(RGB(0x3C, 0x3C, 0x3C));
     dest.Canvas().FillRect(Rect(0, 0, 4, 1));
@@ -25,7 +25,7 @@ TEST(CanvasCopy, RasterOperationsCombineChannelsBitwise) {
     dest.Canvas().CopyRect(Rect(0, 0, 4, 1), source->Canvas(), Rect(0, 0, 4, 1));
     for (int x = 0; x < 4; ++x) {
       const QRgb s = source->Surface().Pixel(x, 0) & 0xFFFFFF, d = 0x3C3C3C;
-      const QRgb want = mode == cmSrcCopy ? s : mode == cmSrcAnd ? (s & d) : (s | d);
+      const QRgb want = mode == SRCCOPY ? s : mode == SRCAND ? (s & d) : (s | d);
       EXPECT_EQ(dest.Surface().Pixel(x, 0) & 0xFFFFFF, want) << mode << " " << x;
     }
   }
@@ -101,9 +101,9 @@ TEST(CanvasCopy, MaskBlitLeavesTheBackgroundWhereTheMaskIsWhite) {
   TBitmap dest(4, 1);
   dest.Canvas().Brush().SetColor(clLime);
   dest.Canvas().FillRect(Rect(0, 0, 4, 1));
-  dest.Canvas().SetCopyMode(cmSrcAnd);
+  dest.Canvas().SetCopyMode(SRCAND);
   dest.Canvas().CopyRect(Rect(0, 0, 4, 1), mask->Canvas(), Rect(0, 0, 4, 1));
-  dest.Canvas().SetCopyMode(cmSrcPaint);
+  dest.Canvas().SetCopyMode(SRCPAINT);
   dest.Canvas().CopyRect(Rect(0, 0, 4, 1), image->Canvas(), Rect(0, 0, 4, 1));
   EXPECT_TRUE(PixelIs(dest.Surface(), 0, 0, clLime));
   EXPECT_TRUE(PixelIs(dest.Surface(), 1, 0, clRed));

@@ -42,6 +42,32 @@ TEST(Host, InvalidRectanglesMergeOnlyWhenTheyOverlap) {
   EXPECT_EQ(host.InvalidRects(), expected);
 }
 
+// A rectangle that joins one of the invalid ones may grow into another
+// that it did not touch itself; the merged areas stay disjoint in either
+// order.
+struct TMergeCase {
+  const char* Name;
+  std::vector<TRect> Invalidated;
+  std::vector<TRect> Invalid;
+};
+
+class InvalidMerge : public ::testing::TestWithParam<TMergeCase> {};
+
+TEST_P(InvalidMerge, LeavesNoTwoRectanglesOverlapping) {
+  TRecordingHost host(100, 100);
+  host.Update();
+  for (const TRect& rect : GetParam().Invalidated) host.Invalidate(rect);
+  EXPECT_EQ(host.InvalidRects(), GetParam().Invalid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InvalidMerge,
+    ::testing::Values(
+        // The third joins the second, and only the union reaches the first.
+        TMergeCase{"GrowsIntoAnEarlierOne", {{0, 20, 10, 30}, {20, 0, 30, 25}, {5, 5, 25, 8}}, {{0, 0, 30, 30}}},
+        TMergeCase{"GrowsIntoALaterOne", {{20, 0, 30, 25}, {0, 20, 10, 30}, {5, 5, 25, 8}}, {{0, 0, 30, 30}}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST(Host, UpdateRepaintsOnlyWhatIsInvalid) {
   TRecordingHost host(40, 40);
   host.SetColor(clWhite);

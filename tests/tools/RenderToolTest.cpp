@@ -8,8 +8,10 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "pictures/Jpeg.h"
+#include "support/AddressSpace.h"
 #include "support/PixelAssert.h"
 
 namespace {
@@ -20,11 +22,19 @@ struct TRun {
   QString Err;
 };
 
+// AddressSpace, when given, limits the program's address space in bytes.
 TRun Execute(const QString& program, const QStringList& arguments, const QString& folder,
-             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+             rlim_t addressSpace = 0) {
   QProcess process;
   process.setWorkingDirectory(folder);
   process.setProcessEnvironment(environment);
+  if (addressSpace != 0) {
+    process.setChildProcessModifier([addressSpace] {
+      const rlimit limit{addressSpace, addressSpace};
+      setrlimit(RLIMIT_AS, &limit);
+    });
+  }
   process.start(program, arguments);
   process.waitForFinished(60000);
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -60,8 +70,10 @@ class RenderTool : public ::testing::Test {
  protected:
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
-  TRun Run(const QStringList& arguments) const {
-    return Execute(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments, dir_.path());
+  // AddressSpace, when given, limits the tool's address space in bytes.
+  TRun Run(const QStringList& arguments, rlim_t addressSpace = 0) const {
+    return Execute(QStringLiteral(VELLUMO_BINARY_DIR "/tools/render/vellumo-render"), arguments, dir_.path(),
+                   QProcessEnvironment::systemEnvironment(), addressSpace);
   }
 
   // A background of one colour, written by Qt's own writer so that the tool
@@ -260,12 +272,45 @@ TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   EXPECT_EQ(Entries(), QStringList({"bg.bmp", "keep.jpg"}));
 }
 
+// A 1-bit BMP of the largest size allowed, 16384 x 8192, holding a few of
+// its rows: 16 MB of rows, 512 MB of composition.
+QByteArray LargestOneBitBmp() {
+  QByteArray file("BM");
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) file.append(static_cast<char>(v >> (8 * i)));
+  };
+  put(0, 4), put(0, 4), put(62, 4);
+  put(40, 4), put(16384, 4), put(8192, 4), put(1, 2), put(1, 2), put(0, 4), put(0, 4), put(0, 8), put(0, 4), put(0, 4);
+  put(0, 4), put(0xFFFFFF, 4);
+  return file + QByteArray(64, '\x55');
+}
+
+// Under 384 MB of address space the tool runs (about 100 MB of it is its
+// own), but the composition of the largest picture cannot be had.
+TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
+#ifdef VELLUMO_ASAN
+  GTEST_SKIP() << "the sanitizers' allocator cannot run under an address-space limit";
+#endif
+  constexpr rlim_t kLimit = rlim_t(384) << 20;
+  Background("small.bmp", 40, 30);
+  Write("huge.bmp", LargestOneBitBmp());
+  const TRun small = Run({"small.bmp", "--out", "small-out.bmp"}, kLimit);
+  ASSERT_EQ(small.Status, 0) << small.Err.toStdString();
+  const QStringList before = Entries();
+  const TRun huge = Run({"huge.bmp"}, kLimit);
+  EXPECT_EQ(huge.Status, 2);
+  EXPECT_EQ(huge.Err, "Out of memory\n");
+  EXPECT_EQ(Entries(), before);
+}
+
 // A progressive JPEG whose second scan is bogus: its header reads, its
 // decoding fails.
 QByteArray FailsPastItsHeader() {
-  QFile file(QStringLiteral(VELLUMO_TESTDATA "/jpeg/good/testimgp.jpg"));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  QByteArray bytes = file.readAll();
+  TBitmap photo(64, 48);
+  photo.Canvas().SetPixel(3, 4, clRed);
+  TJPEGSettings progressive = JPEGDefaults();
+  progressive.ProgressiveEncoding = true;
+  QByteArray bytes = EncodeJpeg(photo, progressive, {});
   const qsizetype first = bytes.indexOf("\xFF\xDA");
   const qsizetype second = bytes.indexOf("\xFF\xDA", first + 2);
   EXPECT_GT(second, first);
@@ -290,7 +335,13 @@ TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Write("broken.bmp", "XM not a bitmap at all");
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
   Write("late.jpg", FailsPastItsHeader());
+  Write("empty.bmp", {});
+  Write("empty.jpg", {});
   QDir(dir_.path()).mkdir("folder.bmp");
+  QDir(dir_.path()).mkdir("folder.jpg");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.jpg")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.jpg")));
+  ASSERT_TRUE(QFile::link(Path("nowhere.bmp"), Path("gone.bmp")));
   const QStringList before = Entries();
   const TRun run = Run(GetParam().Arguments);
   EXPECT_EQ(run.Status, 2);
@@ -308,6 +359,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"UnknownExtension", {"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
         BadInput{"BrokenBitmap", {"broken.bmp"}, "Bitmap image is not valid"},
         BadInput{"BrokenJpeg", {"broken.jpg"}, "JPEG error #\\d+"},
+        // Only regular files are read, and none of these makes the tool wait.
+        BadInput{"FifoBackground", {"pipe.jpg"}, "Cannot open file pipe\\.jpg"},
+        BadInput{"DeviceBackground", {"zero.jpg"}, "Cannot open file zero\\.jpg"},
+        BadInput{"FolderBackground", {"folder.jpg"}, "Cannot open file folder\\.jpg"},
+        BadInput{"DanglingLinkBackground", {"gone.bmp"}, "Cannot open file gone\\.bmp"},
+        BadInput{"FifoPicture", {"bg.bmp", "--fill", "picture", "--picture", "pipe.jpg"}, "Cannot open file pipe\\.jpg"},
+        // A background without pixels has nothing to compose on.
+        BadInput{"EmptyBitmap", {"empty.bmp"}, "Bitmap image is not valid"},
+        BadInput{"EmptyJpeg", {"empty.jpg"}, "JPEG error #\\d+"},
         // Decoding fails while the label is being set up; its error comes
         // after the label's own.
         BadInput{"JpegFailingPastItsHeader", {"late.jpg"}, "JPEG error #\\d+"},

@@ -84,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
                                      Rect(0, 0, 60, 45)},
                       TPlacementCase{"StretchOverridesCentre", pdfCenter | pdfStretch, Rect(0, 0, 80, 60),
                                      Rect(0, 0, 80, 60)},
-                      TPlacementCase{"TileOverridesStretch", pdfStretch | pdfTile, Rect(0, 0, 40, 30), Rect(0, 0, 120, 90)}),
+                      TPlacementCase{"TileOverridesStretch", pdfStretch | pdfTile, Rect(0, 0, 40, 30), Rect(0, 0, 120, 90)},
+                      // Columns 0 ... 3 and rows 0 ... 2 of 40 x 30 tiles from the corner.
+                      TPlacementCase{"TileOverridesCentre", pdfCenter | pdfTile, Rect(0, 0, 100, 50), Rect(0, 0, 160, 90)},
+                      TPlacementCase{"TileOverridesStretchToALargerRect", pdfStretch | pdfKeepWidth | pdfTile,
+                                     Rect(5, 5, 105, 55), Rect(5, 5, 165, 95)}),
     [](const ::testing::TestParamInfo<TPlacementCase>& info) { return std::string(info.param.name); });
 
 TEST(PictureDraw, PlainCopyUsesTheCopyMode) {

@@ -199,7 +199,7 @@ TEST(ComposeFilledText, FacesTakeTheFillKeyPixelsStayOthersAreCopied) {
   EXPECT_TRUE(PixelIs(target, 3, 2, clGray));
   EXPECT_EQ(canvas.TextColor(), clPurple);
   EXPECT_EQ(canvas.BkColor(), clTeal);
-  EXPECT_EQ(canvas.CopyMode(), cmSrcCopy);
+  EXPECT_EQ(canvas.CopyMode(), SRCCOPY);
   ComposeFilledText(nullptr, {}, &text, &fill, face, key);
   ComposeFilledText(&canvas, {}, nullptr, &fill, face, key);
 }
