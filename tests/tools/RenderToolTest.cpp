@@ -28,7 +28,19 @@ TRun Execute(const QString& program, const QStringList& arguments, const QString
              rlim_t addressSpace = 0) {
   QProcess process;
   process.setWorkingDirectory(folder);
-  process.setProcessEnvironment(environment);
+  QProcessEnvironment childEnvironment = environment;
+  // Under the limit fontconfig may fail to map its caches, scan the fonts
+  // again and, short of memory, find none of them: the cache it writes
+  // then must not be the system's, which every later program would read.
+  QTemporaryDir fontCache;
+  if (addressSpace != 0) {
+    QFile config(fontCache.filePath(QStringLiteral("fonts.conf")));
+    if (config.open(QIODevice::WriteOnly))
+      config.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + QFile::encodeName(fontCache.path()) +
+                   "</cachedir><include>/etc/fonts/fonts.conf</include></fontconfig>\n");
+    childEnvironment.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+  }
+  process.setProcessEnvironment(childEnvironment);
   if (addressSpace != 0) {
     process.setChildProcessModifier([addressSpace] {
       const rlimit limit{addressSpace, addressSpace};
