@@ -29,6 +29,17 @@ class FileList : public FolderFixture {
     list_.show();
     changes_ = 0;
   }
+  // Makes the entries: "name/" a folder, "name>target" a link, "name|" a
+  // FIFO, anything else an empty file.
+  void Make(const std::vector<const char*>& entries) const {
+    for (const char* entry : entries) {
+      const QString name = QString::fromUtf8(entry);
+      if (name.endsWith('/')) MakeFolder(name);
+      else if (name.contains('>')) Link(QDir(Path()).filePath(name.section('>', 1)), name.section('>', 0, 0));
+      else if (name.endsWith('|')) ASSERT_EQ(::mkfifo(QFile::encodeName(Path(name.chopped(1))).constData(), 0600), 0);
+      else Touch(name);
+    }
+  }
   QStringList Names() const {
     QStringList names;
     for (const TRzFileInfo& file : list_.Items()) names.append(file.Name);
@@ -42,8 +53,9 @@ class FileList : public FolderFixture {
   QStringList doubleClicked_;
 };
 
+// Regular files only, and links to them.
 struct TListingCase {
-  std::vector<const char*> entries;  // a trailing "/" makes a folder
+  std::vector<const char*> entries;
   const char* mask;
   TFileType fileType;
   const char* listed;
@@ -53,11 +65,7 @@ class Listing : public FileList, public ::testing::WithParamInterface<TListingCa
 
 TEST_P(Listing, ListsWhatTheMasksAndTheFileTypeKeepInOrder) {
   const TListingCase& c = GetParam();
-  for (const char* entry : c.entries) {
-    const QString name = QString::fromUtf8(entry);
-    if (name.endsWith(QLatin1Char('/'))) MakeFolder(name);
-    else Touch(name);
-  }
+  Make(c.entries);
   Open(QString::fromUtf8(c.mask), c.fileType);
   EXPECT_EQ(Text(Names()), c.listed);
   EXPECT_EQ(list_.ItemIndex(), -1);
@@ -73,19 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
         TListingCase{{".hidden.jpg", "seen.jpg"}, "*.jpg", FileAttrBit(ftHidden), ".hidden.jpg"},
         TListingCase{{"b.txt", "c/", "A/"}, "*.*", FileAttrBit(ftNormal) | FileAttrBit(ftDirectory), "A|c|b.txt"},
         TListingCase{{"b.JPG", "a.jpg", "B.jpg", "A.jpg"}, "*.jpg", kBrowserFileType, "A.jpg|a.jpg|B.jpg|b.JPG"},
-        TListingCase{{"README", "a.b"}, "*.*", FileAttrBit(ftNormal), "a.b|README"}));
-
-TEST_F(FileList, ListsRegularFilesAndLinksToThemOnly) {
-  Touch("real.jpg");
-  MakeFolder("album");
-  Link(Path("real.jpg"), "link.jpg");
-  Link(Path("missing.jpg"), "dangling.jpg");
-  Link(QStringLiteral("/dev/zero"), "zero.jpg");
-  Link(Path("album"), "album.jpg");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("x.jpg")).constData(), 0600), 0);
-  Open(QStringLiteral("*.jpg"), kBrowserFileType);
-  EXPECT_EQ(Text(Names()), "link.jpg|real.jpg");
-}
+        TListingCase{{"README", "a.b"}, "*.*", FileAttrBit(ftNormal), "a.b|README"},
+        TListingCase{{"real.jpg", "album/", "link.jpg>real.jpg", "dangling.jpg>missing.jpg", "zero.jpg>/dev/zero",
+                      "album.jpg>album", "x.jpg|"},
+                     "*.jpg", kBrowserFileType, "link.jpg|real.jpg"}));
 
 // A folder that cannot be entered lists nothing, with one change event.
 TEST_F(FileList, ShowingAFolderGoesThroughTheProcessCurrentFolder) {
@@ -160,7 +159,7 @@ struct TChangeStep {
 class ChangeEvents : public FileList, public ::testing::WithParamInterface<std::vector<TChangeStep>> {};
 
 TEST_P(ChangeEvents, RiseOncePerChangeOfTheSelectedItemByMouseOrKeys) {
-  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) Touch(QString::fromUtf8(name));
+  Make({"a.jpg", "b.jpg", "c.jpg"});
   Open(QStringLiteral("*.jpg"), kBrowserFileType);
   list_.setFocus();
   for (const TChangeStep& step : GetParam()) {
@@ -185,8 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                {"key Down", 0, 2}, {"key Up", 1, 1}}));
 
 TEST_F(FileList, ADoubleClickAnywhereRaisesTheEventWithTheSelection) {
-  Touch("a.jpg");
-  Touch("b.jpg");
+  Make({"a.jpg", "b.jpg"});
   Open(QStringLiteral("*.jpg"), kBrowserFileType);
   QTest::mouseDClick(list_.viewport(), Qt::LeftButton, {}, QPoint(50, 250));
   QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, ItemCentre(0));
@@ -197,8 +195,7 @@ TEST_F(FileList, ADoubleClickAnywhereRaisesTheEventWithTheSelection) {
 }
 
 TEST_F(FileList, DrawsTheItemRightOfItsIconWithTheSelectionFromTwentyFourPixels) {
-  Touch("a.jpg");
-  Touch("b.jpg");
+  Make({"a.jpg", "b.jpg"});
   Open(QStringLiteral("*.jpg"), kBrowserFileType);
   ASSERT_EQ(list_.ItemHeight(), 18);
   EXPECT_EQ(list_.visualRect(list_.model()->index(1, 0)).top(), 18);

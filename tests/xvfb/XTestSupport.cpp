@@ -8,6 +8,8 @@
 #include <memory>
 #include <xcb/xcb.h>
 
+#include "pictures/Jpeg.h"
+
 namespace {
 
 xcb_connection_t* Connection() {
@@ -109,4 +111,16 @@ void KeepScreenShot(const QImage& image, const QString& name) {
   const QByteArray folder = qgetenv("VELLUMO_SCREENSHOTS");
   if (folder.isEmpty()) return;
   image.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+QString WriteMeadow(const QString& path) {
+  TJPEGImage meadow;
+  meadow.LoadFromFile(QStringLiteral(VELLUMO_SOURCE_DIR "/samples/meadow.jpg"));
+  TBitmap picture(800, 600);
+  meadow.Draw(picture.Canvas(), Rect(0, 0, 800, 600));
+  TJPEGImage jpeg;
+  jpeg.Assign(picture);
+  if (path.endsWith(QStringLiteral(".jpg"))) jpeg.SaveToFile(path);
+  else picture.SaveToFile(path);
+  return path;
 }
