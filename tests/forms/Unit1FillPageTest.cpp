@@ -11,7 +11,6 @@ class FillPageTest : public PanelTest {
  protected:
   void SetUp() override {
     PanelTest::SetUp();
-    ShowPanel();
     Watch();
   }
 };

@@ -9,10 +9,6 @@ using TColors = std::vector<TColor>;
 
 class GradientListTest : public PanelTest {
  protected:
-  void SetUp() override {
-    PanelTest::SetUp();
-    ShowPanel();
-  }
   void Add(TColor color) {
     dialogs_.ColorAnswers.push_back(Chosen(color));
     QTest::mouseClick(Form1->Button1, Qt::LeftButton);

@@ -36,7 +36,6 @@ class PictureChoiceTest : public PanelTest {
  protected:
   void SetUp() override {
     PanelTest::SetUp();
-    ShowPanel();
     Form1->ComboBox1->setCurrentIndex(1);  // "Центр"
     LabelFill().SetStyle(sfBrush);
     Preview().SetStyle(sfGradient);

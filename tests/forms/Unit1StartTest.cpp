@@ -60,7 +60,6 @@ TEST_F(PanelStartTest, FirstShowSetsTheControlsFromTheLabelAndCopiesThePreview) 
 // Showing again resets the effect group to "Нет", which runs its handler
 // where the selection changes; then the label copies the preview.
 TEST_F(PanelTest, ShowingAgainResetsTheEffectGroupThenCopiesThePreview) {
-  ShowPanel();
   QTest::mouseClick(Form1->RG2->Button(3), Qt::LeftButton);
   EXPECT_EQ(LabelFill().Style(), sfGradient);
   Form1->hide();
@@ -89,7 +88,6 @@ struct TimingCase {
 class HandlerTiming : public PanelTest, public ::testing::WithParamInterface<TimingCase> {};
 
 TEST_P(HandlerTiming, RunsOnlyWhereItShould) {
-  ShowPanel();
   Form1->RG1->setEnabled(true);
   LabelFill().SetStyle(sfBrush);  // the effect group's item 0 would change it
   Watch();

@@ -39,14 +39,17 @@ inline void Type(QWidget* field, const QString& text) {
 }
 
 // The composition window and the control panel, made as start-up makes
-// them (the panel's creation writes to the label), with the dialogs
-// answered by the test. From Watch on, Log notes in order the change
+// them (the panel's creation writes to the label) and shown, with the
+// dialogs answered by the test. From Watch on, Log notes in order the change
 // notifications of the label's font, caption effect, frame and fill
 // ("L1.Font", "L1.FontFX", "L1.Bevel", "L1.FillObject") and the
 // preview's fill ("Im1.FillObject").
 class PanelTest : public ::testing::Test {
  protected:
-  void SetUp() override { Make(false); }
+  void SetUp() override {
+    Make(false);
+    ShowPanel();
+  }
   void TearDown() override {
     form1_.reset();
     Form1 = nullptr;
