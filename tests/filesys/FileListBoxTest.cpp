@@ -109,7 +109,8 @@ struct TBusyCase {
 class BusyCursor : public FileList, public ::testing::WithParamInterface<TBusyCase> {};
 
 // A re-read lists what is there now, with nothing selected and one change
-// event, under the busy cursor from the 101st entry on.
+// event, under the busy cursor from the 101st entry on; the next click on
+// the item selected before is a change again.
 TEST_P(BusyCursor, ShowsFromTheHundredAndFirstEntryUntilTheChange) {
   const TBusyCase& c = GetParam();
   for (int i = 0; i < c.files; ++i) Touch(QStringLiteral("%1.jpg").arg(i));
@@ -135,6 +136,8 @@ TEST_P(BusyCursor, ShowsFromTheHundredAndFirstEntryUntilTheChange) {
   EXPECT_EQ(static_cast<int>(list_.Items().size()), c.files + 1);
   EXPECT_EQ(list_.ItemIndex(), -1);
   EXPECT_EQ(list_.FileName(), "");
+  QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, ItemCentre(0));
+  EXPECT_EQ(changes_, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, BusyCursor,
