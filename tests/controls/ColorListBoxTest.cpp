@@ -53,25 +53,4 @@ TEST_F(ColorList, UserChoiceOfAnotherItemRaisesChange) {
   EXPECT_EQ(changes, 2);
 }
 
-TEST_F(ColorList, DeletingTheSelectedItemLeavesNoneSelected) {
-  Fill({clBlue, clRed, clBlue});
-  list.SetItemIndex(1);
-  list.DeleteItem(1);
-  EXPECT_EQ(list.SelectedColor(), -1);
-  list.SetItemIndex(1);
-  list.DeleteItem(0);
-  EXPECT_EQ(list.ItemIndex(), 0);
-  EXPECT_EQ(list.SelectedColor(), clBlue);
-}
-
-TEST_F(ColorList, SortingPutsValuesFirstAndKeepsTheSelectedItem) {
-  Fill({clRed, clBtnFace, 0x123456, cl3DLight});
-  list.SetItemIndex(1);
-  list.SetSorted(true);
-  EXPECT_EQ(list.Item(0), "$00123456");
-  EXPECT_EQ(list.Item(1), "cl3DLight");
-  EXPECT_EQ(list.Item(3), "clRed");
-  EXPECT_EQ(list.SelectedColor(), clBtnFace);
-}
-
 }  // namespace

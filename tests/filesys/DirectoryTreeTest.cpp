@@ -182,34 +182,31 @@ TEST_F(DirectoryTree, ReadsAVolumeAgainWhenAnotherDeviceIsMountedThere) {
   }
 }
 
-TEST_F(DirectoryTree, ASelectedFolderShowsTheOpenFolderIcon) {
+// The selected row is highlighted across and framed in the selection pen;
+// its folder shows the open folder's icon while it is selected.
+TEST_F(DirectoryTree, ASelectedRowIsHighlightedAcrossFramedAndOpen) {
   MakeFolder("x");
   MakeFolder("y");
-  ShowFolder();
-  const auto image = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
-  const QImage open = image(tree_->style()->standardIcon(QStyle::SP_DirOpenIcon));
-  const QImage closed = image(QFileIconProvider().icon(QAbstractFileIconProvider::Folder));
-  ASSERT_NE(open, closed);
-  tree_->SetCurrentFolder(Path("x"));
-  QTreeWidgetItem* x = tree_->currentItem();
-  EXPECT_EQ(image(x->icon(0)), open);
-  tree_->SetCurrentFolder(Path("y"));
-  EXPECT_EQ(image(x->icon(0)), closed);
-}
-
-TEST_F(DirectoryTree, ASelectedRowIsHighlightedAcrossAndFramed) {
-  MakeFolder("x");
   ShowFolder();
   tree_->SetRowSelect(true);
   tree_->SetSelectionPenColor(clBtnShadow);
   tree_->SetCurrentFolder(Path("x"));
-  const QRect row = tree_->visualItemRect(tree_->currentItem());
+  QTreeWidgetItem* x = tree_->currentItem();
+  const QRect row = tree_->visualItemRect(x);
   const QImage shown = tree_->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QRgb highlight = tree_->palette().highlight().color().rgb();
   EXPECT_EQ(shown.pixel(2, row.center().y()), highlight);
   EXPECT_EQ(shown.pixel(250, row.center().y()), highlight);
   for (const QPoint frame : {QPoint(150, row.top()), QPoint(0, row.center().y()), QPoint(150, row.bottom())})
     EXPECT_EQ(shown.pixel(frame), qRgb(0xA0, 0xA0, 0xA0));
+
+  const auto image = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+  const QImage open = image(tree_->style()->standardIcon(QStyle::SP_DirOpenIcon));
+  const QImage closed = image(QFileIconProvider().icon(QAbstractFileIconProvider::Folder));
+  ASSERT_NE(open, closed);
+  EXPECT_EQ(image(x->icon(0)), open);
+  tree_->SetCurrentFolder(Path("y"));
+  EXPECT_EQ(image(x->icon(0)), closed);
 }
 
 }  // namespace
