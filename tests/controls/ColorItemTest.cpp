@@ -82,7 +82,6 @@ TEST_P(ColorItemTest, DrawsExactPixels) {
 const TRect kSwatch{14, 7, 34, 19};
 const ItemCase kItemCases[] = {
     {"ColorText", "clRed", csColorText, false, false, skOutlined, kSwatch, clRed, 40, "Red"},
-    {"ColorTextSelected", "clRed", csColorText, true, false, skOutlined, kSwatch, clRed, 40, "Red"},
     {"Color3DText", "clNavy", csColor3DText, false, false, skRaised, kSwatch, clNavy, 40, "Navy"},
     {"Color3DTextSelected", "clNavy", csColor3DText, true, false, skRaised, kSwatch, clNavy, 40, "Navy"},
     {"Color3DTextSystemColour", "clBtnFace", csColor3DText, false, false, skRaised, kSwatch, clBtnFace, 40, "BtnFace"},
@@ -93,7 +92,6 @@ const ItemCase kItemCases[] = {
     {"ColorAlone", "clBlue", csColor, false, false, skOutlined, {13, 8, 107, 18}, clBlue, -1, ""},
     {"TextAlone", "clTeal", csText, false, false, skNone, {}, clNone, 12, "Teal"},
     {"NoItem", "", csColor3DText, false, false, skNone, {}, clNone, -1, ""},
-    {"NoItemSelected", "", csColorText, true, false, skNone, {}, clNone, -1, ""},
     {"None", "clNone", csColorText, false, false, skNone, {}, clNone, -1, ""},
     {"NotAColour", "clNothing", csColorText, false, false, skNone, {}, clNone, -1, ""},
 };

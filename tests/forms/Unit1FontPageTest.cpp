@@ -1,14 +1,7 @@
 // Page "Шрифт 3D": each control, used as the user uses it, writes its
 // property of the label.
 #include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-#include <functional>
 
-#include "controls/LMDColorComboBox.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit1TestSupport.h"
 #include "toolkit/FontEngine.h"
 
@@ -18,9 +11,7 @@ class FontPageTest : public PanelTest {
  protected:
   void SetUp() override {
     PanelTest::SetUp();
-    ShowPanel();
-    Form1->PageControl1->setCurrentWidget(Form1->TabSheet1);
-    QApplication::processEvents();
+    ShowPanel(Form1->TabSheet1);
   }
 };
 
@@ -51,8 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleCase{"Raised", tdRaised, false}, StyleCase{"RaisedShadow", tdRaisedShadow, false},
                       StyleCase{"Shadow", tdShadow, false}, StyleCase{"Sunken", tdSunken, false},
                       StyleCase{"SunkenShadow", tdSunkenShadow, false}, StyleCase{"extrude", tdRaised, false},
-                      StyleCase{"Sunk", tdRaised, false}, StyleCase{"Тень", tdRaised, false}));
+                      StyleCase{"Sunk", tdRaised, false}));
 
+// Typed after "7": empty reads as 0; the angle takes the low 16 bits; a
+// lone "-" begins a negative number and writes nothing yet.
 struct SpinCase {
   const char* Edit;
   const char* Text;
@@ -72,37 +65,29 @@ TEST_P(SpinEdits, TypedNumbersReachTheLabel) {
 }
 
 int32_t SizeOf(TLMDLabelFill& label) { return label.Font().Size(); }
-int32_t LightDepthOf(TLMDLabelFill& label) { return label.FontFX().LightDepth(); }
-int32_t ShadowDepthOf(TLMDLabelFill& label) { return label.FontFX().ShadowDepth(); }
 int32_t AngleOf(TLMDLabelFill& label) { return label.FontFX().Angle(); }
-int32_t TracingOf(TLMDLabelFill& label) { return label.FontFX().Tracing(); }
 
-INSTANTIATE_TEST_SUITE_P(Values, SpinEdits,
-                         ::testing::Values(SpinCase{"SE6", "24", SizeOf, 24}, SpinCase{"SE6", "", SizeOf, 0},
-                                           SpinCase{"LMDExtSpinEdit1", "100", LightDepthOf, 100},
-                                           SpinCase{"LMDExtSpinEdit3", "20", ShadowDepthOf, 20},
-                                           SpinCase{"LMDExtSpinEdit2", "360", AngleOf, 0},
-                                           SpinCase{"LMDExtSpinEdit2", "90", AngleOf, 90},
-                                           SpinCase{"LMDExtSpinEdit2", "-90", AngleOf, 65446},
-                                           // A lone "-" begins a negative number: nothing is written yet.
-                                           SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7},
-                                           SpinCase{"LMDExtSpinEdit4", "-", TracingOf, 7},
-                                           SpinCase{"LMDExtSpinEdit4", "-20", TracingOf, -20},
-                                           SpinCase{"LMDExtSpinEdit4", "", TracingOf, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, SpinEdits,
+    ::testing::Values(SpinCase{"SE6", "24", SizeOf, 24}, SpinCase{"SE6", "", SizeOf, 0},
+                      SpinCase{"LMDExtSpinEdit1", "100", [](TLMDLabelFill& l) { return l.FontFX().LightDepth(); }, 100},
+                      SpinCase{"LMDExtSpinEdit3", "20", [](TLMDLabelFill& l) { return l.FontFX().ShadowDepth(); }, 20},
+                      SpinCase{"LMDExtSpinEdit2", "360", AngleOf, 0}, SpinCase{"LMDExtSpinEdit2", "-90", AngleOf, 65446},
+                      SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7},
+                      SpinCase{"LMDExtSpinEdit4", "-20", [](TLMDLabelFill& l) { return l.FontFX().Tracing(); }, -20}));
 
+// The field admits digits and a leading "-" only; the program's text is
+// read as it stands.
 TEST_F(FontPageTest, TextThatIsNoNumberIsTheConversionErrorAndChangesNothing) {
-  // The field admits digits and a leading "-" only; the program's text is
-  // read as it stands.
   QLineEdit* field = Form1->LMDExtSpinEdit3->findChild<QLineEdit*>();
   Type(Form1->LMDExtSpinEdit3, QStringLiteral("5"));
-  QMetaObject::invokeMethod(
-      field, [field] { field->setText(QStringLiteral("5x")); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(field, [field] { field->setText(QStringLiteral("5x")); }, Qt::QueuedConnection);
   QApplication::processEvents();
   EXPECT_EQ(dialogs_.MessageTexts(), QStringList{QStringLiteral("'5x' is not a valid integer value")});
   EXPECT_EQ(L1().FontFX().ShadowDepth(), 5);
 }
 
-TEST_F(FontPageTest, TheStyleGroupBuildsANewSetAndTheFrameBoxSwitchesTheBevel) {
+TEST_F(FontPageTest, TheGroupsBuildANewStyleSetTheFrameAndTheDirection) {
   L1().Font().SetStyle(FontStyleBit(fsStrikeOut) | FontStyleBit(fsItalic));
   QTest::mouseClick(Form1->AttrBox->Button(0), Qt::LeftButton);
   EXPECT_EQ(L1().Font().Style(), FontStyleBit(fsBold));
@@ -116,9 +101,7 @@ TEST_F(FontPageTest, TheStyleGroupBuildsANewSetAndTheFrameBoxSwitchesTheBevel) {
   EXPECT_EQ(L1().Bevel().Mode(), bmEdge);
   QTest::keyClick(Form1->CheckBox1, Qt::Key_Space);
   EXPECT_EQ(L1().Bevel().Mode(), bmCustom);
-}
 
-TEST_F(FontPageTest, TheDirectionGroupByItem) {
   Type(Form1->LMDComboBox1, QStringLiteral("ExtrudeEnh"));
   const TLMDThreeDOrientation directions[] = {toTopRight, toTopLeft, toBottomRight, toBottomLeft};
   for (int32_t item : {3, 1, 2, 0}) {
@@ -127,6 +110,8 @@ TEST_F(FontPageTest, TheDirectionGroupByItem) {
   }
 }
 
+// Each colour button's dialog: the colour chosen is shown and reaches the
+// label; Cancel changes nothing; the next opening starts on the colour.
 struct DialogCase {
   const char* Button;
   const char* Combo;
@@ -138,12 +123,12 @@ class ColorDialogs : public FontPageTest, public ::testing::WithParamInterface<D
 TEST_P(ColorDialogs, TheColourChosenIsShownAndReachesTheLabel) {
   const DialogCase& c = GetParam();
   auto* combo = Form1->findChild<TLMDColorComboBox*>(QString::fromLatin1(c.Combo));
+  auto* button = Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button));
   dialogs_.ColorAnswers.push_back(Chosen(0x123456));
-  QTest::mouseClick(Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button)), Qt::LeftButton);
+  QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(combo->Item(combo->ItemIndex()), QStringLiteral("$00123456"));
   EXPECT_EQ(c.Read(L1()), 0x123456);
-  // Cancel changes nothing.
-    QTest::mouseClick(Form1->findChild<TRzBmpButton*>(QString::fromLatin1(c.Button)), Qt::LeftButton);
+  QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(c.Read(L1()), 0x123456);
   ASSERT_EQ(dialogs_.ColorRequests.size(), 2u);
   EXPECT_EQ(dialogs_.ColorRequests[1].Color, 0x123456);
@@ -151,37 +136,33 @@ TEST_P(ColorDialogs, TheColourChosenIsShownAndReachesTheLabel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, ColorDialogs,
-    ::testing::Values(DialogCase{"RzBmpButton7", "LMDColorComboBox1",
-                                 [](TLMDLabelFill& l) { return l.Font().Color(); }},
+    ::testing::Values(DialogCase{"RzBmpButton7", "LMDColorComboBox1", [](TLMDLabelFill& l) { return l.Font().Color(); }},
                       DialogCase{"RzBmpButton1", "CCB1", [](TLMDLabelFill& l) { return l.FontFX().LightColor(); }},
                       DialogCase{"RzBmpButton2", "CCB2", [](TLMDLabelFill& l) { return l.FontFX().ShadowColor(); }}));
 
+// Every entry is drawn in its own face and names the face the engine draws
+// that name with (no alias standing for another family); twelve show
+// dropped down.
 TEST_F(FontPageTest, TheFamilyChosenIsTheOneTheLabelDrawsWith) {
-  // Down the closed list with the arrow key.
-  for (int i = 0; i < Form1->FCB1->count() && Form1->FCB1->currentText() != QStringLiteral("DejaVu Serif"); ++i)
-    QTest::keyClick(Form1->FCB1, Qt::Key_Down);
-  ASSERT_EQ(Form1->FCB1->currentText(), QStringLiteral("DejaVu Serif"));
+  QComboBox& families = *Form1->FCB1;
+  for (int i = 0; i < families.count() && families.currentText() != QStringLiteral("DejaVu Serif"); ++i)
+    QTest::keyClick(&families, Qt::Key_Down);
   EXPECT_EQ(L1().Font().Name(), QStringLiteral("DejaVu Serif"));
-  // Every entry is drawn in its own face and names the face the engine
-  // draws that name with (no alias standing for another family).
-  ASSERT_GT(Form1->FCB1->count(), 1);
-  for (int i = 0; i < Form1->FCB1->count(); ++i) {
-    const QString family = Form1->FCB1->itemText(i);
+  ASSERT_GT(families.count(), 12);
+  for (int i = 0; i < families.count(); ++i) {
+    const QString family = families.itemText(i);
     TFont font;
     font.SetName(family);
     // Qt names the foundry too where several provide the family.
-    EXPECT_EQ(QFontInfo(ResolveQFont(font.Handle())).family().section(QStringLiteral(" ["), 0, 0).toStdString(),
-              family.toStdString());
-    EXPECT_EQ(Form1->FCB1->itemData(i, Qt::FontRole).value<QFont>().family().toStdString(), family.toStdString());
+    EXPECT_EQ(QFontInfo(ResolveQFont(font.Handle())).family().section(QStringLiteral(" ["), 0, 0), family);
+    EXPECT_EQ(families.itemData(i, Qt::FontRole).value<QFont>().family(), family);
   }
-  // Dropped down, twelve entries show.
-  ASSERT_GT(Form1->FCB1->count(), 12);
-  Form1->FCB1->setCurrentIndex(0);
-  Form1->FCB1->showPopup();
-  QAbstractItemView* list = Form1->FCB1->view();
+  families.setCurrentIndex(0);
+  families.showPopup();
+  QAbstractItemView* list = families.view();
   EXPECT_EQ(list->indexAt(QPoint(1, 1)).row(), 0);
   EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row(), 11);
-  Form1->FCB1->hidePopup();
+  families.hidePopup();
 }
 
 }  // namespace

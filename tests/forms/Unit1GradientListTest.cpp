@@ -1,12 +1,6 @@
 // The gradient's colour list: "+", "-" and the colour count, with the list
 // box and both gradients kept parallel.
-#include <QPushButton>
-#include <QTest>
-
-#include "controls/LMDColorListBox.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit1TestSupport.h"
-#include "support/PixelAssert.h"
 #include "toolkit/window/HostWidget.h"
 
 namespace {
@@ -15,10 +9,6 @@ using TColors = std::vector<TColor>;
 
 class GradientListTest : public PanelTest {
  protected:
-  void SetUp() override {
-    PanelTest::SetUp();
-    ShowPanel();
-  }
   void Add(TColor color) {
     dialogs_.ColorAnswers.push_back(Chosen(color));
     QTest::mouseClick(Form1->Button1, Qt::LeftButton);
@@ -32,8 +22,8 @@ class GradientListTest : public PanelTest {
     for (int32_t i = 0; i < Form1->CLB->Count(); ++i) items << Form1->CLB->Item(i);
     return items;
   }
-  // The preview's pixel at (X, Y) of its client area after the whole page
-  // has been painted afresh (background first).
+  // The preview's pixel at (X, Y) after the whole page has been painted
+  // afresh (background first).
   QRgb PreviewPixel(int32_t x, int32_t y) {
     Form1->TabSheet2->Invalidate(Form1->TabSheet2->Surface().Bounds());
     Form1->TabSheet2->Update();
@@ -41,26 +31,24 @@ class GradientListTest : public PanelTest {
   }
 };
 
+// The copy takes the style too. "+"'s dialog starts on its last colour
+// and keeps its own custom colours; Cancel adds nothing.
 TEST_F(GradientListTest, PlusAppendsToListAndPreviewThenCopiesThePreviewIntoTheLabel) {
   Preview().SetStyle(sfGradient);
-  WatchNotifications();
+  Watch();
   Add(0x00C0FF);
   EXPECT_EQ(Listed(), (QStringList{"clBlue", "clBlack", "$0000C0FF"}));
   EXPECT_EQ(Preview().Gradient().ColorList(), (TColors{clBlue, clBlack, 0x00C0FF}));
   EXPECT_EQ(Preview().Gradient().ColorCount(), 18);
   EXPECT_EQ(LabelFill().Gradient().ColorList(), Preview().Gradient().ColorList());
   EXPECT_EQ(LabelFill().Gradient().ColorCount(), 18);
-  EXPECT_EQ(LabelFill().Style(), sfGradient);  // the copy takes the style too
-  EXPECT_EQ(log_.Entries, (QStringList{"Im1.FillObject", "L1.FillObject"}));
+  EXPECT_EQ(LabelFill().Style(), sfGradient);
+  EXPECT_EQ(Log, (QStringList{"Im1.FillObject", "L1.FillObject"}));
 
-  // Cancel changes nothing; the dialog keeps its own colour and custom
-  // colours from one opening to the next.
   QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   EXPECT_EQ(Form1->CLB->Count(), 3);
   EXPECT_EQ(Preview().Gradient().ColorCount(), 18);
-  TColorDialogRequest withCustom = Chosen(clRed);
-  withCustom.CustomColors[0] = clLime;
-  dialogs_.ColorAnswers.push_back(withCustom);
+  dialogs_.ColorAnswers.push_back(Chosen(clRed, {clLime}));
   QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   Add(clRed);
   ASSERT_EQ(dialogs_.ColorRequests.size(), 4u);
@@ -71,22 +59,22 @@ TEST_F(GradientListTest, PlusAppendsToListAndPreviewThenCopiesThePreviewIntoTheL
 }
 
 TEST_F(GradientListTest, MinusWithNothingSelectedStillRaisesBothCounts) {
-  WatchNotifications();
+  Watch();
   Remove(-1);
   EXPECT_EQ(Listed(), (QStringList{"clBlue", "clBlack"}));
   EXPECT_EQ(Preview().Gradient().ColorList(), (TColors{clBlue, clBlack}));
   EXPECT_EQ(Preview().Gradient().ColorCount(), 18);
   EXPECT_EQ(LabelFill().Gradient().ColorCount(), 18);
-  EXPECT_EQ(log_.Entries, (QStringList{"L1.FillObject", "Im1.FillObject"}));
+  EXPECT_EQ(Log, (QStringList{"L1.FillObject", "Im1.FillObject"}));
 }
 
+// The third line is the second blue: the gradients lose that one, so they
+// still run as the list box reads.
 TEST_F(GradientListTest, MinusRemovesTheSelectedLineFromAllThreeLists) {
   Add(clRed);
   Add(clBlue);
   Remove(1);
   EXPECT_EQ(Listed(), (QStringList{"clBlue", "clRed", "clBlue"}));
-  // The third line is the second blue: the gradients lose that one, so
-  // they still run as the list box reads.
   Remove(2);
   EXPECT_EQ(Listed(), (QStringList{"clBlue", "clRed"}));
   EXPECT_EQ(Preview().Gradient().ColorList(), (TColors{clBlue, clRed}));
@@ -94,11 +82,12 @@ TEST_F(GradientListTest, MinusRemovesTheSelectedLineFromAllThreeLists) {
   EXPECT_EQ(Form1->CLB->ItemIndex(), -1);
 }
 
+// The count is shared out over the colours: 2 gives each segment one
+// entry, the first colour; 1 and 0 give no bands at all. 300 presses of
+// "-" wrap the 8-bit count past 255 and leave no colour.
 TEST_F(GradientListTest, CountsOfZeroAndOneAndEveryColourRemovedStillPaint) {
   QTest::mouseClick(Form1->RG2->Button(3), Qt::LeftButton);
   EXPECT_EQ(PreviewPixel(85, 0), ColorToPixel(clBlue));
-  // The spin edit's count is shared out over the colours: 2 gives each
-  // segment one entry, the first colour; 1 and 0 give no bands at all.
   Type(Form1->LMDExtSpinEdit5, QStringLiteral("2"));
   EXPECT_EQ(PreviewPixel(85, 144), ColorToPixel(clBlue));
   for (const QString& count : {QStringLiteral("1"), QStringLiteral("0")}) {
@@ -106,7 +95,6 @@ TEST_F(GradientListTest, CountsOfZeroAndOneAndEveryColourRemovedStillPaint) {
     EXPECT_EQ(PreviewPixel(85, 72), ColorToPixel(clBtnFace));
   }
   Type(Form1->LMDExtSpinEdit5, QStringLiteral("17"));
-  // 300 presses wrap the 8-bit count past 255 and leave no colour.
   for (int press = 0; press < 300; ++press) Remove(0);
   EXPECT_EQ(Form1->CLB->Count(), 0);
   EXPECT_TRUE(Preview().Gradient().ColorList().empty());

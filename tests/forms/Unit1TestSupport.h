@@ -1,31 +1,36 @@
 #pragma once
+// The control panel's tests: the composition window and the panel made as
+// start-up makes them, keys typed as a keyboard types them, and the change
+// notifications the label and the preview send.
 #include <gtest/gtest.h>
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QString>
-#include <QStringList>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <functional>
 #include <memory>
-#include <vector>
 
+#include "controls/LMDColorComboBox.h"
+#include "controls/LMDColorListBox.h"
 #include "forms/Unit1.h"
+#include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
 #include "support/widget/ProgramTestSupport.h"
-#include "toolkit/window/Dialogs.h"
 
-// Types Text into Widget key by key, as a keyboard would (QTest's own key
-// clicks take ASCII only).
+// Types Text into Widget key by key (QTest's own key clicks take ASCII
+// only).
 inline void TypeKeys(QWidget* widget, const QString& text) {
   for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// Replaces the text of an editable field (a line edit, an editable combo
-// box, a spin edit) with Text, key by key: the first key replaces the
-// whole text, Backspace empties it.
+// Replaces the text of a line edit, an editable combo box or a spin edit
+// key by key: the first key replaces the whole text, Backspace empties it.
 inline void Type(QWidget* field, const QString& text) {
   if (auto* combo = qobject_cast<QComboBox*>(field)) combo->lineEdit()->selectAll();
   if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) spin->selectAll();
@@ -33,55 +38,17 @@ inline void Type(QWidget* field, const QString& text) {
   TypeKeys(field, text);
 }
 
-// An OK of the colour dialog with Color and no custom colours.
-inline TColorDialogRequest Chosen(TColor color) {
-  TColorDialogRequest answer;
-  answer.Color = color;
-  return answer;
-}
-
-// Notes, in order, the change notifications that the label's and the
-// preview's option objects send to their controls ("L1.FontFX",
-// "Im1.FillObject"), passing each on.
-class TNotificationLog {
- public:
-  void Watch(const QString& name, TLMDObject& object) {
-    TLMDObject::TNotifyEvent inner = object.OnChange;
-    object.OnChange = [this, name, inner](TLMDObject* sender) {
-      Entries << name;
-      if (inner) inner(sender);
-    };
-  }
-  void Watch(const QString& name, TFont& font) {
-    std::function<void()> inner = font.OnChange;
-    font.OnChange = [this, name, inner] {
-      Entries << name;
-      if (inner) inner();
-    };
-  }
-  // The label's font, caption effect, frame and fill, and the preview's fill.
-  void WatchPanelTargets(TForm2& form2, TForm1* form1) {
-    Watch(QStringLiteral("L1.Font"), form2.L1.Font());
-    Watch(QStringLiteral("L1.FontFX"), form2.L1.FontFX());
-    Watch(QStringLiteral("L1.Bevel"), form2.L1.Bevel());
-    Watch(QStringLiteral("L1.FillObject"), form2.L1.FillObject());
-    if (form1) Watch(QStringLiteral("Im1.FillObject"), form1->Im1.FillObject());
-  }
-
-  QStringList Entries;
-};
-
 // The composition window and the control panel, made as start-up makes
-// them (the panel's creation handler runs against the label), with the
-// dialogs answered by the test. BeforePanel runs between the two.
+// them (the panel's creation writes to the label) and shown, with the
+// dialogs answered by the test. From Watch on, Log notes in order the change
+// notifications of the label's font, caption effect, frame and fill
+// ("L1.Font", "L1.FontFX", "L1.Bevel", "L1.FillObject") and the
+// preview's fill ("Im1.FillObject").
 class PanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    form2_ = std::make_unique<TForm2>();
-    Form2 = form2_.get();
-    BeforePanel();
-    form1_ = std::make_unique<TForm1>();
-    Form1 = form1_.get();
+    Make(false);
+    ShowPanel();
   }
   void TearDown() override {
     form1_.reset();
@@ -89,17 +56,29 @@ class PanelTest : public ::testing::Test {
     form2_.reset();
     Form2 = nullptr;
   }
-  virtual void BeforePanel() {}
-
-  // Shows the panel as the program does, after the composition window the
-  // first time (both show handlers run).
-  void ShowPanel() {
+  // Watches the label while the panel is made when WatchCreation is set.
+  void Make(bool watchCreation) {
+    form2_ = std::make_unique<TForm2>();
+    Form2 = form2_.get();
+    if (watchCreation) Watch();
+    form1_ = std::make_unique<TForm1>();
+    Form1 = form1_.get();
+  }
+  // Shows the panel as the program does, the composition window first
+  // (both show handlers run); Page, when given, is turned to.
+  void ShowPanel(QWidget* page = nullptr) {
     if (!Form2->isVisible()) Form2->show();
     Form1->show();
+    if (page) Form1->PageControl1->setCurrentWidget(page);
     QApplication::processEvents();
   }
-  // Starts logging the notifications from here on.
-  void WatchNotifications() { log_.WatchPanelTargets(*Form2, Form1); }
+  void Watch() {
+    Note("L1.Font", L1().Font());
+    Note("L1.FontFX", L1().FontFX());
+    Note("L1.Bevel", L1().Bevel());
+    Note("L1.FillObject", LabelFill());
+    if (Form1) Note("Im1.FillObject", Preview());
+  }
 
   TLMDLabelFill& L1() { return Form2->L1; }
   TLMDFillObject& Preview() { return Form1->Im1.FillObject(); }
@@ -107,7 +86,17 @@ class PanelTest : public ::testing::Test {
 
   TRecordingDialogs dialogs_;
   TDialogsOverride dialogsOverride_{dialogs_};
-  TNotificationLog log_;
+  QStringList Log;
+
+ private:
+  template <typename TObject>
+  void Note(const char* name, TObject& object) {
+    object.OnChange = [this, name, inner = object.OnChange](auto... sender) {
+      Log << QString::fromLatin1(name);
+      if (inner) inner(sender...);
+    };
+  }
+
   std::unique_ptr<TForm2> form2_;
   std::unique_ptr<TForm1> form1_;
 };

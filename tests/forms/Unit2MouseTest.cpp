@@ -7,9 +7,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "forms/Unit1.h"
 #include "forms/Unit2.h"
-#include "forms/Unit4.h"
 #include "support/widget/ProgramTestSupport.h"
 
 namespace {
@@ -76,16 +74,6 @@ TEST_F(Unit2Mouse, TheMenuOpensOnTheRightReleaseOverTheBackgroundAndEndsTheDrag)
   QTest::mouseMove(Window(), OnLabel(5, 5));
   QTest::mouseMove(Window(), OnLabel(25, 9));
   EXPECT_EQ(LabelAt(), (TPoint{100, 100}));
-}
-
-TEST_F(Unit2Mouse, TheMenuHoldsItsItemsInOrder) {
-  QStringList captions;
-  for (QAction* action : Form2->PopupMenu1->actions())
-    captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-  EXPECT_EQ(captions, QStringList({"Зап&исать", "Открыть", "-", "Вы&ход"}));
-  QStringList save;
-  for (QAction* action : Form2->PopupMenu1->actions().front()->menu()->actions()) save << action->text();
-  EXPECT_EQ(save, QStringList({"*bmp", "*.jpg"}));
 }
 
 TEST_F(Unit2Mouse, ALeftDragOfTheBackgroundMovesTheWindowByThePointersTravel) {

@@ -15,26 +15,16 @@
 
 namespace {
 
-// Which of Form4, Form2, Form1 are visible, as "4 2 1" with "-" for hidden.
-std::string Shown() {
-  std::string shown;
-  shown += Form4->isVisible() ? "4" : "-";
-  shown += Form2->isVisible() ? "2" : "-";
-  shown += Form1->isVisible() ? "1" : "-";
-  return shown;
-}
-
-// Notes every show and hide of the three windows, in order.
+// Notes every show ("+4") and hide ("-2") of the three windows, in order.
 class TShowLog : public QObject {
  public:
   TShowLog() {
-    for (QWidget* form : {static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form1)})
-      form->installEventFilter(this);
+    for (QWidget* form : std::initializer_list<QWidget*>{Form4, Form2, Form1}) form->installEventFilter(this);
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
     const char* name = watched == Form4 ? "4" : watched == Form2 ? "2" : "1";
-    if (event->type() == QEvent::Show) Log += std::string("+") + name;
-    if (event->type() == QEvent::Hide) Log += std::string("-") + name;
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+      Log += (event->type() == QEvent::Show ? "+" : "-") + std::string(name);
     return false;
   }
   std::string Log;
@@ -42,6 +32,7 @@ class TShowLog : public QObject {
 
 class ProgramFlow : public ProgramTest {
  protected:
+  // The browser's double click.
   void Compose() {
     Form4->show();
     Form2->LoadBackground(WriteTestPicture(Dir.filePath("back.bmp"), 200, 100));
@@ -54,7 +45,7 @@ class ProgramFlow : public ProgramTest {
 
 TEST_F(ProgramFlow, StartsWithTheBrowserOnlyAndExactTitles) {
   Form4->show();
-  EXPECT_EQ(Shown(), "4--");
+  EXPECT_EQ(ShownWindows(), "4--");
   EXPECT_EQ(Form4->windowTitle(), "Загрузить картинку...(JPG;BMP)");
   EXPECT_EQ(Form2->windowTitle(), "Form2");
   EXPECT_EQ(Form1->windowTitle(), "Vellumo v2.0 (Prof)");
@@ -62,21 +53,19 @@ TEST_F(ProgramFlow, StartsWithTheBrowserOnlyAndExactTitles) {
 
 TEST_F(ProgramFlow, OpenShowsTheBrowserThenHidesTheOthers) {
   Compose();
-  EXPECT_EQ(Shown(), "-21");
+  EXPECT_EQ(ShownWindows(), "-21");
   TShowLog log;
   Form2->N3Click();
   EXPECT_EQ(log.Log, "+4-2-1");
-  EXPECT_EQ(Shown(), "4--");
+  EXPECT_EQ(ShownWindows(), "4--");
 }
 
-TEST_F(ProgramFlow, ExitEndsTheLoopWhileTheOthersAreShown) {
+// "Вы&ход" while the others are shown, or the browser's close box.
+TEST_F(ProgramFlow, ExitAndClosingTheBrowserEndTheLoop) {
   Compose();
   QTimer::singleShot(0, [] { Form2->N4->trigger(); });
   EXPECT_EQ(Application().exec(), 0);
   EXPECT_FALSE(Form4->isVisible());
-}
-
-TEST_F(ProgramFlow, ClosingTheBrowserEndsTheLoop) {
   Form4->show();
   QTimer::singleShot(0, [] {
     QCloseEvent close;
@@ -87,18 +76,18 @@ TEST_F(ProgramFlow, ClosingTheBrowserEndsTheLoop) {
 
 TEST_F(ProgramFlow, TheUserCannotCloseTheCompositionOrThePanel) {
   Compose();
-  for (QWidget* form : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form1)}) {
+  for (QWidget* form : std::initializer_list<QWidget*>{Form2, Form1}) {
     QCloseEvent close;
     SendSpontaneous(form, close);
     EXPECT_FALSE(close.isAccepted());
   }
-  EXPECT_EQ(Shown(), "-21");
+  EXPECT_EQ(ShownWindows(), "-21");
 }
 
+// A window manager's restore is no show by the program.
 TEST_F(ProgramFlow, TheCompositionsShowHandlerRunsOnTheProgramsShowsOnly) {
   Compose();
   Form2->L1.FillObject().SetStyle(sfGradient);
-  // A window manager's restore is no show by the program.
   QShowEvent restore;
   SendSpontaneous(Form2, restore);
   EXPECT_EQ(Form2->L1.FillObject().Style(), sfGradient);
@@ -107,57 +96,11 @@ TEST_F(ProgramFlow, TheCompositionsShowHandlerRunsOnTheProgramsShowsOnly) {
   EXPECT_EQ(Form2->L1.FillObject().Style(), sfNone);
 }
 
-// An exception leaving a handler is shown once, captioned with the title,
-// and the next event is handled as usual.
-class TThrowing : public QObject {
- public:
-  bool event(QEvent* event) override {
-    if (event->type() != QEvent::User) return QObject::event(event);
-    ++Handled;
-    throw EInvalidGraphic::BitmapNotValid();
-  }
-  int Handled = 0;
-};
-
-TEST_F(ProgramFlow, AnErrorInAHandlerShowsOneBoxAndTheProgramCarriesOn) {
-  TThrowing target;
-  // A second error while the box is open (a failing repaint under it)
-  // shows nothing more.
-  Dialogs_.OnMessage = [&] {
-    QEvent again(QEvent::User);
-    QCoreApplication::sendEvent(&target, &again);
-  };
-  QEvent first(QEvent::User);
-  QCoreApplication::sendEvent(&target, &first);
-  ASSERT_EQ(Dialogs_.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs_.Messages[0].Text, "Bitmap image is not valid");
-  EXPECT_EQ(Dialogs_.Messages[0].Caption, "Vellumo 2.0");
-  EXPECT_EQ(Dialogs_.Messages[0].Kind, mkError);
-  EXPECT_EQ(target.Handled, 2);
-  Dialogs_.OnMessage = nullptr;
-  QEvent next(QEvent::User);
-  QCoreApplication::sendEvent(&target, &next);
-  EXPECT_EQ(target.Handled, 3);
-  EXPECT_EQ(Dialogs_.Messages.size(), 2u);
-}
-
-TEST_F(ProgramFlow, TheCompositionIsCentredOnTheScreenAtThePicturesSize) {
-  struct TCase {
-    int Width, Height;
-    QPoint At;
-  };
-  for (const TCase& c : {TCase{800, 600, {112, 84}}, TCase{1600, 1200, {0, 0}}, TCase{301, 99, {361, 334}}}) {
-    Form2->LoadBackground(WriteTestPicture(Dir.filePath("p.bmp"), c.Width, c.Height));
-    Form2->show();
-    Form2->FitToBackground();
-    EXPECT_EQ(Form2->geometry(), QRect(c.At, QSize(c.Width, c.Height))) << c.Width;
-  }
-}
-
+// A failed load, or a picture without pixels, keeps the picture shown.
 TEST_F(ProgramFlow, ABackgroundThatFailsToLoadKeepsThePictureShown) {
   Form2->LoadBackground(WriteTestPicture(Dir.filePath("good.bmp"), 30, 20));
   QFile(Dir.filePath("empty.bmp")).open(QIODevice::WriteOnly);
-  for (const char* name : {"empty.bmp", "missing.jpg", "good.txt"}) {
+  for (const char* name : {"missing.jpg", "good.txt", "empty.bmp"}) {
     EXPECT_THROW(Form2->LoadBackground(Dir.filePath(name)), Exception) << name;
     EXPECT_EQ(Form2->Image1.Width(), 30);
     EXPECT_EQ(Form2->Client->Background().Width(), 30);
@@ -169,9 +112,35 @@ TEST_F(ProgramFlow, ABackgroundThatFailsToLoadKeepsThePictureShown) {
   }
 }
 
-}  // namespace
+// Receives user events whose handling fails.
+class TThrowing : public QObject {
+ public:
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::User) return QObject::event(event);
+    ++Handled;
+    throw EInvalidGraphic::BitmapNotValid();
+  }
+  int Handled = 0;
+};
 
-namespace {
+// Shown once, captioned with the title; a second error while the box is
+// open (a failing repaint under it) shows nothing more, and the next event
+// is handled as usual.
+TEST_F(ProgramFlow, AnErrorInAHandlerShowsOneBoxAndTheProgramCarriesOn) {
+  TThrowing target;
+  QEvent event(QEvent::User);
+  Dialogs_.OnMessage = [&] { QCoreApplication::sendEvent(&target, &event); };
+  QCoreApplication::sendEvent(&target, &event);
+  ASSERT_EQ(Dialogs_.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs_.Messages[0].Text, "Bitmap image is not valid");
+  EXPECT_EQ(Dialogs_.Messages[0].Caption, "Vellumo 2.0");
+  EXPECT_EQ(Dialogs_.Messages[0].Kind, mkError);
+  EXPECT_EQ(target.Handled, 2);
+  Dialogs_.OnMessage = nullptr;
+  QCoreApplication::sendEvent(&target, &event);
+  EXPECT_EQ(target.Handled, 3);
+  EXPECT_EQ(Dialogs_.Messages.size(), 2u);
+}
 
 // A control whose paint fails while Failing is set.
 class TFailingControl : public TGraphicControl {
@@ -186,13 +155,13 @@ class TFailingControl : public TGraphicControl {
   }
 };
 
+// Under the box the window repaints and fails again: still one box.
 TEST_F(ProgramFlow, APaintThatFailsShowsOneBoxAndLaterPaintsWork) {
   Compose();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Form2));
   TFailingControl control;
   control.SetBounds(10, 10, 20, 20);
   control.SetParent(Form2->Client);
-  // Under the box the window repaints and fails again.
   Dialogs_.OnMessage = [&] {
     control.Invalidate();
     Form2->Client->repaint();

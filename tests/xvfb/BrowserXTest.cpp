@@ -11,23 +11,10 @@
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
-#include "pictures/Bitmap.h"
-#include "pictures/Jpeg.h"
 #include "support/widget/ProgramTestSupport.h"
 #include "xvfb/XTestSupport.h"
 
 namespace {
-
-// The sample meadow as an 800 x 600 JPEG.
-void WritePhoto(const QString& path) {
-  TJPEGImage meadow;
-  meadow.LoadFromFile(QStringLiteral(VELLUMO_SOURCE_DIR "/samples/meadow.jpg"));
-  TBitmap photo(800, 600);
-  meadow.Draw(photo.Canvas(), Rect(0, 0, 800, 600));
-  TJPEGImage jpeg;
-  jpeg.Assign(photo);
-  jpeg.SaveToFile(path);
-}
 
 class BrowserX : public ProgramTest {
  protected:
@@ -46,28 +33,25 @@ class BrowserX : public ProgramTest {
     ClickAt(tree->viewport(), tree->visualItemRect(node).center(), twice);
   }
   // The volume's node whose mount point (in brackets at the end of its
-  // text) holds Path, and Path below that mount point.
+  // text) is the longest to hold Path, and Path below that mount point.
   static QTreeWidgetItem* VolumeHolding(const QString& path, QString& below) {
     QTreeWidgetItem* holder = nullptr;
-    QString holderMount;
     for (int i = 0; i < Form4->RzDirectoryTree1->topLevelItemCount(); ++i) {
       QTreeWidgetItem* root = Form4->RzDirectoryTree1->topLevelItem(i);
-      const QString text = root->text(0);
-      const QString mount = text.mid(text.lastIndexOf(QLatin1Char('(')) + 1).chopped(1);
-      const QString prefix = mount.endsWith(QLatin1Char('/')) ? mount : mount + QLatin1Char('/');
-      if (path.startsWith(prefix) && mount.size() > holderMount.size()) {
+      QString mount = root->text(0).section(QLatin1Char('('), -1).chopped(1);
+      if (!mount.endsWith(QLatin1Char('/'))) mount += QLatin1Char('/');
+      if (path.startsWith(mount) && (!holder || mount.size() > path.size() - below.size())) {
         holder = root;
-        holderMount = prefix;
+        below = path.mid(mount.size());
       }
     }
-    below = path.mid(holderMount.size());
     return holder;
   }
 };
 
 TEST_F(BrowserX, OpensAFolderByClicksPreviewsAJpegAndHandsItOn) {
   ASSERT_TRUE(QDir().mkdir(Dir.filePath("pictures")));
-  WritePhoto(Dir.filePath("pictures/meadow.jpg"));
+  WriteMeadow(Dir.filePath("pictures/meadow.jpg"));
   WriteTestPicture(Dir.filePath("pictures/pattern.bmp"), 64, 48);
   Form4->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4));

@@ -11,21 +11,10 @@
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
 #include "pictures/Bitmap.h"
-#include "pictures/Jpeg.h"
 #include "support/widget/ProgramTestSupport.h"
 #include "xvfb/XTestSupport.h"
 
 namespace {
-
-// An 800 × 600 background: the sample meadow, stretched.
-QString WriteBackground(const QString& path) {
-  TJPEGImage meadow;
-  meadow.LoadFromFile(QStringLiteral(VELLUMO_SOURCE_DIR "/samples/meadow.jpg"));
-  TBitmap background(800, 600);
-  meadow.Draw(background.Canvas(), Rect(0, 0, 800, 600));
-  background.SaveToFile(path);
-  return path;
-}
 
 // The label as a user might have set it on the panel.
 void Decorate(TLMDLabelFill& label) {
@@ -54,7 +43,7 @@ TEST_F(CompositionX, WhatTheScreenShowsIsWhatIsSaved) {
   KeepScreenShot(ScreenShot(), QStringLiteral("browser"));
 
   // The browser's double click, step by step.
-  Form2->LoadBackground(WriteBackground(Dir.filePath("meadow.bmp")));
+  Form2->LoadBackground(WriteMeadow(Dir.filePath("meadow.bmp")));
   Form2->show();
   Form2->FitToBackground();
   Form4->hide();

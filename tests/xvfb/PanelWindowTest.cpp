@@ -43,13 +43,6 @@ class PanelWindowTest : public ProgramTest {
   QRect InPanel(QWidget* widget) const { return QRect(widget->mapTo(Form1, QPoint()), widget->size()); }
 };
 
-TEST_F(PanelWindowTest, IsAToolWindowWithItsCaptionAndNoCloseBoxWhereTheDescriptionPutsIt) {
-  EXPECT_EQ(ServerTitle(Form1), QStringLiteral("Vellumo v2.0 (Prof)"));
-  // Move and size, neither close nor minimise.
-  EXPECT_EQ(MotifFunctions(Form1), 2 | 4);
-  EXPECT_EQ(ScreenGeometry(Form1), QRect(223, 304, 464, 178));
-}
-
 // A component of the description: its place and size in its parent, its
 // caption and its tooltip.
 struct TDescribed {
@@ -102,7 +95,11 @@ QString CaptionOf(QWidget* widget) {
   return QString();
 }
 
-TEST_F(PanelWindowTest, EveryComponentStandsWhereTheDescriptionPutsIt) {
+// The window can be moved and sized, neither closed nor minimised.
+TEST_F(PanelWindowTest, TheWindowAndEveryComponentStandWhereTheDescriptionPutsThem) {
+  EXPECT_EQ(ServerTitle(Form1), QStringLiteral("Vellumo v2.0 (Prof)"));
+  EXPECT_EQ(MotifFunctions(Form1), 2 | 4);
+  EXPECT_EQ(ScreenGeometry(Form1), QRect(223, 304, 464, 178));
   EXPECT_EQ(Form1->PageControl1->geometry(), Form1->rect());
   const QStringList pages = {"Шрифт 3D", "Заливка", "Текст"};
   const QStringList subPages = {"Картинка", "Заливка", "Градиент"};
@@ -129,7 +126,7 @@ double YellowShare(const QImage& image, const QRect& rect) {
   return double(yellow) / (rect.width() * rect.height());
 }
 
-TEST_F(PanelWindowTest, EveryPageShownAndTheFontPageHatchedInsideEachBox) {
+TEST_F(PanelWindowTest, EveryPageShownTheBoxesHatchedAndTheGradientPreviewed) {
   Form1->PageControl1->setCurrentWidget(Form1->TabSheet1);
   const QImage font = Shot(QStringLiteral("panel-font"));
   // The diagonal cross paints a quarter of the pixels; the boxes' own
@@ -147,11 +144,7 @@ TEST_F(PanelWindowTest, EveryPageShownAndTheFontPageHatchedInsideEachBox) {
     Form1->PageControl2->setCurrentWidget(page);
     Shot(QStringLiteral("panel-fill-") + page->objectName());
   }
-  Form1->PageControl1->setCurrentWidget(Form1->TabSheet7);
-  Shot(QStringLiteral("panel-text"));
-}
-
-TEST_F(PanelWindowTest, TheGradientEffectShowsBlueAboveAndBlackBelowInThePreview) {
+  // After "Градиент" the preview runs from blue at its top to near black.
   QTest::mouseClick(Form1->RG2->Button(3), Qt::LeftButton);
   const QImage fill = Shot(QStringLiteral("panel-fill-gradient"));
   const QPoint preview = Form1->TabSheet2->mapTo(Form1, QPoint(280 + 85, 2));
@@ -160,6 +153,8 @@ TEST_F(PanelWindowTest, TheGradientEffectShowsBlueAboveAndBlackBelowInThePreview
   EXPECT_GT(qBlue(top), 200);
   EXPECT_LT(qRed(top) + qGreen(top), 20);
   EXPECT_LT(qRed(bottom) + qGreen(bottom) + qBlue(bottom), 60);
+  Form1->PageControl1->setCurrentWidget(Form1->TabSheet7);
+  Shot(QStringLiteral("panel-text"));
 }
 
 TEST_F(PanelWindowTest, AnEnhancedExtrusionTwentyDeepGrowsTheLabelInTheComposition) {

@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <jerror.h>
-
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
 #include "support/PixelAssert.h"
 #include "toolkit/Control.h"
-#include "toolkit/Exceptions.h"
 #include "toolkit/HeadlessHost.h"
 
 namespace {
@@ -116,57 +111,6 @@ TEST(Compose, AMaskBackgroundIsDrawnInBlackAndWhite) {
   EXPECT_TRUE(PixelIs(picture->Surface(), 2, 1, clWhite));
   PaintControls(*picture, host);  // no controls: nothing changes
   EXPECT_TRUE(PixelIs(picture->Surface(), 2, 1, clWhite));
-}
-
-// Backgrounds a composition cannot be made on: each fails with the reader's
-// message and leaves the picture that was there.
-struct TRefusedBackground {
-  const char* Name;
-  const char* File;
-  QByteArray Bytes;
-  QString Message;
-};
-
-class RefusedBackground : public ::testing::TestWithParam<TRefusedBackground> {};
-
-TEST_P(RefusedBackground, FailsAndKeepsThePicture) {
-  const TRefusedBackground& c = GetParam();
-  QTemporaryDir dir;
-  const QString path = dir.filePath(c.File);
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(c.Bytes);
-  file.close();
-  TPicture picture;
-  picture.Bitmap().SetSize(3, 2);
-  const TGraphic* before = picture.Graphic();
-  try {
-    LoadBackground(picture, path);
-    FAIL() << "loaded";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), c.Message);
-  }
-  EXPECT_EQ(picture.Graphic(), before);
-  EXPECT_EQ(picture.Width(), 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedBackground,
-    ::testing::Values(
-        // A 0-byte BMP reads as an empty picture, which has nothing to compose on.
-        TRefusedBackground{"EmptyBmp", "empty.bmp", {}, QStringLiteral("Bitmap image is not valid")},
-        TRefusedBackground{"EmptyJpeg", "empty.jpg", {}, QStringLiteral("JPEG error #%1").arg(JERR_INPUT_EMPTY)},
-        TRefusedBackground{"NotABitmap", "text.bmp", "BA", QStringLiteral("Bitmap image is not valid")}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(Compose, ABackgroundWithPixelsLoads) {
-  QTemporaryDir dir;
-  TBitmap bitmap(4, 3);
-  bitmap.SaveToFile(dir.filePath("bg.bmp"));
-  TPicture picture;
-  LoadBackground(picture, dir.filePath("bg.bmp"));
-  EXPECT_EQ(picture.Width(), 4);
-  EXPECT_EQ(picture.Height(), 3);
 }
 
 }  // namespace

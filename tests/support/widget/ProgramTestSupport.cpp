@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QtTest/qtestspontaneevent.h>
 
+#include "forms/Unit1.h"
+#include "forms/Unit2.h"
+#include "forms/Unit4.h"
 #include "pictures/Bitmap.h"
 
 void SendSpontaneous(QObject* receiver, QEvent& event) {
@@ -10,6 +13,10 @@ void SendSpontaneous(QObject* receiver, QEvent& event) {
   // notify directly, as QTest's do.
   QSpontaneKeyEvent::setSpontaneous(&event);
   qApp->notify(receiver, &event);
+}
+
+QString ShownWindows() {
+  return QString(Form4->isVisible() ? "4" : "-") + (Form2->isVisible() ? "2" : "-") + (Form1->isVisible() ? "1" : "-");
 }
 
 TSurface TestPicture(int32_t width, int32_t height) {

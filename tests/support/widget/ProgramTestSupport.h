@@ -10,7 +10,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -64,6 +67,14 @@ class TRecordingDialogs : public TDialogs {
   std::deque<QString> PictureAnswers;
 };
 
+// An OK of the colour dialog on Color, custom slots 0, 1 ... set to Custom.
+inline TColorDialogRequest Chosen(TColor color, std::initializer_list<TColor> custom = {}) {
+  TColorDialogRequest answer;
+  answer.Color = color;
+  std::copy(custom.begin(), custom.end(), answer.CustomColors.begin());
+  return answer;
+}
+
 inline TApplication& Application() { return *static_cast<TApplication*>(qApp); }
 
 // Delivers Event to Receiver as if the window system had sent it (a
@@ -89,6 +100,9 @@ class ProgramTest : public ::testing::Test {
   TDialogsOverride override_;
   std::unique_ptr<TProgramWindows> windows_;
 };
+
+// Which of Form4, Form2, Form1 are visible: "4-1" when Form2 is hidden.
+QString ShownWindows();
 
 // A display-format picture of that size whose pixels differ from each
 // other's neighbours, written as a BMP file; returns its path.
