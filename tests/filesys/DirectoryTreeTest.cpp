@@ -17,7 +17,9 @@ class TFakeVolumes : public TVolumeSource {
   TVolume Volume(const QString& mountPoint) override {
     for (const TVolume& volume : volumes_)
       if (volume.MountPoint == mountPoint) return volume;
-    return {mountPoint};
+    TVolume gone;
+    gone.MountPoint = mountPoint;
+    return gone;
   }
 
  private:

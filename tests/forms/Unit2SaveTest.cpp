@@ -71,8 +71,11 @@ TEST_P(Unit2Numbering, TakesTheLowestFreeNumberPerExtension) {
   }
   EXPECT_EQ(panelShown, QStringList({"hidden", "hidden"}));
   for (const QString& name : c.Written) EXPECT_TRUE(QFileInfo(Dir.filePath(name)).isFile()) << name.toStdString();
-  for (const QString& name : c.Present)
-    if (!name.endsWith('/')) EXPECT_EQ(Content(name), "x");
+  for (const QString& name : c.Present) {
+    if (!name.endsWith('/')) {
+      EXPECT_EQ(Content(name), "x");
+    }
+  }
   EXPECT_EQ(Entries().size(), c.Present.size() + c.Written.size());
   EXPECT_EQ(Form2->Label13->text(), "1");
   EXPECT_TRUE(Form1->isVisible());

@@ -73,7 +73,9 @@ TEST_P(Previewed, WithItsPathFullSizeAndDimensions) {
     jpeg.Assign(TBitmap(TestPicture(640, 480)));
     jpeg.SaveToFile(Path(name));
   }
-  if (c.size > 0) ASSERT_TRUE(QFile::resize(Path(name), c.size));
+  if (c.size > 0) {
+    ASSERT_TRUE(QFile::resize(Path(name), c.size));
+  }
   Form4->RzFileListBox1->Reread();
   ASSERT_EQ(Form4->RzFileListBox1->Items().size(), c.listed ? 1u : 0u);
   if (!c.listed) return;
