@@ -6,6 +6,8 @@
 // cannot be matched by a write that must reach the disk).
 #include <benchmark/benchmark.h>
 
+#include "bench/Seconds.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
@@ -16,13 +18,6 @@
 #include "pictures/Bitmap.h"
 
 namespace {
-
-template <typename F>
-double Seconds(F&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void BM_BmpWrite1920x1080(benchmark::State& state) {
   QTemporaryDir dir;

@@ -4,6 +4,8 @@
 // (goal: at most 1.15). The tools' times include starting their process.
 #include <benchmark/benchmark.h>
 
+#include "bench/Seconds.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,13 +76,6 @@ struct TFiles {
 TFiles& Files() {
   static TFiles files;
   return files;
-}
-
-template <typename F>
-double Seconds(F&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void RunTool(benchmark::State& state, const QString& tool, const QStringList& arguments) {

@@ -5,6 +5,8 @@
 // size with the picture decoded (goal: under 16.7 ms, no second decode).
 #include <benchmark/benchmark.h>
 
+#include "bench/Seconds.h"
+
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDir>
@@ -20,13 +22,6 @@
 #include "pictures/Jpeg.h"
 
 namespace {
-
-template <typename F>
-double Seconds(F&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // A folder of 10 000 empty pictures.
 struct TPictureFolder {
