@@ -6,15 +6,13 @@
 // cannot be matched by a write that must reach the disk).
 #include <benchmark/benchmark.h>
 
-#include "bench/Seconds.h"
-
 #include <QFile>
 #include <QTemporaryDir>
-#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
 
+#include "bench/Seconds.h"
 #include "pictures/Bitmap.h"
 
 namespace {

@@ -4,16 +4,14 @@
 // (goal: at most 1.15). The tools' times include starting their process.
 #include <benchmark/benchmark.h>
 
-#include "bench/Seconds.h"
-
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
+#include "bench/Seconds.h"
 #include "pictures/Bitmap.h"
 #include "pictures/Jpeg.h"
 

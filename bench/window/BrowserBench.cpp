@@ -5,17 +5,15 @@
 // size with the picture decoded (goal: under 16.7 ms, no second decode).
 #include <benchmark/benchmark.h>
 
-#include "bench/Seconds.h"
-
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <chrono>
 
 #include "bench/DragScene.h"
+#include "bench/Seconds.h"
 #include "filesys/RzFileListBox.h"
 #include "forms/Unit4.h"
 #include "pictures/Bitmap.h"
