@@ -1,6 +1,6 @@
 #include "controls/LMDColorItem.h"
 
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

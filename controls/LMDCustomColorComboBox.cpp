@@ -8,7 +8,7 @@
 #include <QStylePainter>
 
 #include "controls/LMDColorItemDelegate.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);

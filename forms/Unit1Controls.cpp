@@ -14,8 +14,8 @@
 #include <algorithm>
 
 #include "toolkit/Colors.h"
-#include "toolkit/Control.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/windowless/Control.h"
 
 namespace {
 

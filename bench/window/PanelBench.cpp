@@ -16,7 +16,7 @@
 #include "forms/Unit2.h"
 #include "main/Application.h"
 #include "main/Program.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 namespace {
 

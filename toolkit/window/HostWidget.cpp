@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "toolkit/HostBackground.h"
+#include "toolkit/windowless/HostBackground.h"
 
 namespace {
 

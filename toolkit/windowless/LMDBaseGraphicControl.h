@@ -1,0 +1,43 @@
+#pragma once
+#include "toolkit/windowless/LMDBaseControl.h"
+
+// A windowless control that is Transparent (the default: what lies under
+// it shows through) or opaque, guards its paints against re-entry and
+// repaints the cheapest way for its transparency. Created 30 x 30.
+class TLMDBaseGraphicControl : public TLMDBaseControl {
+ public:
+  TLMDBaseGraphicControl();
+  QString ClassName() const override { return QStringLiteral("TLMDBaseGraphicControl"); }
+
+  bool Transparent() const { return transparent_; }
+  // Switches the framework's opaque flag the other way and repaints.
+  void SetTransparent(bool transparent);
+
+  // Transparent: invalidate, so that the parent paints what lies under the
+  // control first; opaque: paint at once.
+  void RepaintControl();
+
+  // Set while a paint runs; a paint that finds it set returns at once.
+  bool Painting() const { return painting_; }
+
+ protected:
+  // Sets Painting for its lifetime and clears it afterwards, also when the
+  // paint fails.
+  class TPaintingScope {
+   public:
+    explicit TPaintingScope(TLMDBaseGraphicControl& control) : control_(control) { control_.painting_ = true; }
+    ~TPaintingScope() { control_.painting_ = false; }
+    TPaintingScope(const TPaintingScope&) = delete;
+    TPaintingScope& operator=(const TPaintingScope&) = delete;
+
+   private:
+    TLMDBaseGraphicControl& control_;
+  };
+
+  // The internal notification after Transparent changed.
+  virtual void TransparentChanged() { RepaintControl(); }
+
+ private:
+  bool transparent_ = true;
+  bool painting_ = false;
+};
