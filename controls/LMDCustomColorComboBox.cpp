@@ -21,12 +21,6 @@ TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(pa
   Refill();
 }
 
-void TLMDCustomColorComboBox::DeleteItem(int32_t index) {
-  const bool selected = index == currentIndex();
-  removeItem(index);
-  if (selected) setCurrentIndex(-1);
-}
-
 void TLMDCustomColorComboBox::InsertItem(int32_t index, const QString& text) {
   const int32_t selected = currentIndex();
   insertItem(index, text);

@@ -89,7 +89,7 @@ TForm1::TForm1()
       RzBmpButton4(NewDialogButton(P3, "RzBmpButton4", {99, 29})),
       ComboBox2(NewChoiceComboBox(P3, "ComboBox2", {8, 76, 107, 21}, BrushStyleChoices, QStringLiteral("Сплошная"))),
       Gra(Named(new QWidget(PageControl2), "Gra")),
-      CLB(Placed(new TLMDColorListBox(Gra), "CLB", {8, 8, 111, 43})),
+      CLB(Placed(new TLMDColorListBox(Gra, ColorCBOptionBit(coAllowAnyColor)), "CLB", {8, 8, 111, 43})),
       Button1(Placed(new QPushButton(QStringLiteral("+"), Gra), "Button1", {124, 8, 21, 19})),
       Button2(Placed(new QPushButton(QStringLiteral("-"), Gra), "Button2", {124, 30, 21, 19})),
       LMDComboBox2(
@@ -159,7 +159,6 @@ void TForm1::Describe() {
   minus.setPixelSize(19);
   minus.setBold(true);
   Button2->setFont(minus);
-  CLB->SetOptions(ColorCBOptionBit(coAllowAnyColor));
   CLB->SetItemHeight(16);
 
   Im1.SetBounds(280, 2, 171, 145);
