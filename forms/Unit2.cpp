@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include "forms/Unit1.h"
 #include "forms/Unit4.h"
@@ -34,18 +35,6 @@ void DescribeLabel(TLMDLabelFill& label) {
   label.SetCaption(QStringLiteral("Текстъ!"));
   label.EndLoading();
 }
-
-// Clears a flag however the scope is left.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -148,7 +137,7 @@ void TForm2::jpg1Click() { Save(QStringLiteral(".jpg"), &TForm2::SaveAsJpg); }
 void TForm2::Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number)) {
   // A save chosen from the menu during another save's pause waits for nothing.
   if (saving_) return;
-  const TFlagScope saving(saving_);
+  const QScopedValueRollback<bool> saving(saving_, true);
   SetCounter(LowestFreeNumber(TargetFolder(), extension, Counter()));
   Form1->hide();
   Delay(100);

@@ -1,4 +1,6 @@
 #pragma once
+#include <QScopedValueRollback>
+
 #include "toolkit/windowless/LMDBaseControl.h"
 
 // A windowless control that is Transparent (the default: what lies under
@@ -21,18 +23,8 @@ class TLMDBaseGraphicControl : public TLMDBaseControl {
   bool Painting() const { return painting_; }
 
  protected:
-  // Sets Painting for its lifetime and clears it afterwards, also when the
-  // paint fails.
-  class TPaintingScope {
-   public:
-    explicit TPaintingScope(TLMDBaseGraphicControl& control) : control_(control) { control_.painting_ = true; }
-    ~TPaintingScope() { control_.painting_ = false; }
-    TPaintingScope(const TPaintingScope&) = delete;
-    TPaintingScope& operator=(const TPaintingScope&) = delete;
-
-   private:
-    TLMDBaseGraphicControl& control_;
-  };
+  // Sets Painting until the guard returned goes, also when the paint fails.
+  [[nodiscard]] QScopedValueRollback<bool> PaintingScope() { return QScopedValueRollback<bool>(painting_, true); }
 
   // The internal notification after Transparent changed.
   virtual void TransparentChanged() { RepaintControl(); }
