@@ -10,6 +10,7 @@
 #include "forms/Unit4.h"
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
+#include "toolkit/TickCount.h"
 #include "toolkit/window/Dialogs.h"
 
 TForm2* Form2 = nullptr;

@@ -5,7 +5,6 @@
 
 #include "render/NumberedFile.h"
 #include "render/caption/LMDLabelFill.h"
-#include "toolkit/TickCount.h"
 #include "toolkit/window/Form.h"
 #include "toolkit/window/HostWidget.h"
 #include "toolkit/window/Image.h"
@@ -56,8 +55,6 @@ class TForm2 : public TForm {
   // the old one), the client area takes its size and the window is centred.
   void LoadBackground(const QString& path);
   void FitToBackground();
-
-  TTickSource TickCount = SystemTickCount;
 
  protected:
   void FormShow() override;
