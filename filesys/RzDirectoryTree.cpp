@@ -207,8 +207,8 @@ TRzDirectoryTree::TNode* TRzDirectoryTree::NewNode(const QString& path, const QS
   // The provider's icon for a path may be a special one (the home folder's)
   // that its type calls a folder too: which icon a node has is decided here.
   const bool plainFolder = kind == nkFolder && path != NodePathOf(QDir::homePath());
-  auto* node = new TNode(path, plainFolder ? icons_.icon(QAbstractFileIconProvider::Folder) : icons_.icon(QFileInfo(path)),
-                         kind, plainFolder);
+  QIcon icon = plainFolder ? icons_.icon(QAbstractFileIconProvider::Folder) : icons_.icon(QFileInfo(path));
+  auto* node = new TNode(path, std::move(icon), kind, plainFolder);
   node->setText(0, text);
   return node;
 }

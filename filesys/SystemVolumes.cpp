@@ -27,9 +27,10 @@ bool OnUsb(const QByteArray& device) {
 }
 
 // The storage mounts, "/" among them even where the table cannot be read.
-std::vector<TMount> StorageMounts() {
-  QFile file(QString::fromLatin1(kMountTable));
-  std::vector<TMount> mounts = StorageMounts(ParseMountTable(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()));
+std::vector<TMount> ListedMounts() {
+  QFile table(QString::fromLatin1(kMountTable));
+  const QByteArray text = table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
+  std::vector<TMount> mounts = StorageMounts(ParseMountTable(text));
   const auto isRoot = [](const TMount& mount) { return mount.MountPoint == QLatin1String("/"); };
   if (std::none_of(mounts.begin(), mounts.end(), isRoot)) {
     const QStorageInfo root = QStorageInfo::root();
@@ -90,7 +91,7 @@ class TSystemVolumes : public TVolumeSource {
     // at every medium.
     std::map<int32_t, TVolume> described;
     std::vector<TVolume> volumes;
-    for (const TMount& mount : StorageMounts()) {
+    for (const TMount& mount : ListedMounts()) {
       const auto known = described_.find(mount.Id);
       const bool same = known != described_.end() && SameEntry(known->second, mount);
       volumes.push_back(same ? known->second : Describe(mount));
@@ -101,7 +102,7 @@ class TSystemVolumes : public TVolumeSource {
   }
 
   TVolume Volume(const QString& mountPoint) override {
-    for (const TMount& mount : StorageMounts()) {
+    for (const TMount& mount : ListedMounts()) {
       if (mount.MountPoint == mountPoint) return Describe(mount);
     }
     TVolume gone;

@@ -157,7 +157,8 @@ TEST_P(StarKey, ExpandsOneLevelOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, StarKey,
-                         ::testing::Values(Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier),
+                         ::testing::Values(Qt::KeyboardModifiers(Qt::NoModifier),
+                                           Qt::KeyboardModifiers(Qt::KeypadModifier),
                                            Qt::KeyboardModifiers(Qt::ShiftModifier)));
 
 // The selected row is highlighted across and framed in the selection pen;

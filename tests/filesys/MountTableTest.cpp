@@ -108,7 +108,9 @@ TEST_P(StorageMountsOf, AreTheVolumesPeopleKeepPicturesOn) {
 INSTANTIATE_TEST_SUITE_P(
     Recorded, StorageMountsOf,
     ::testing::Values(
-        TTableCase{"Desktop", kDesktop, {"/=ext4:/dev/nvme0n1p2", "/home=ext4:/dev/nvme0n1p3", "/mnt/data=ext4:/dev/sda1"}},
+        TTableCase{"Desktop",
+                   kDesktop,
+                   {"/=ext4:/dev/nvme0n1p2", "/home=ext4:/dev/nvme0n1p3", "/mnt/data=ext4:/dev/sda1"}},
         TTableCase{"Container", kContainer, {"/=overlay:overlay", "/data=xfs:/dev/sdb1"}},
         TTableCase{"Laptop",
                    kLaptop,
@@ -124,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
 // device number of its files and the root of what is seen there.
 TEST(MountTable, ReadsTheNumbersAndTheRootOfALine) {
   const std::vector<TMount> table = ParseMountTable(
-      "623 612 259:3 /ann/my\\040photos /photos rw,relatime shared:4 master:1 - ext4 /dev/nvme0n1p3 rw,errors=continue");
+      "623 612 259:3 /ann/my\\040photos /photos rw,relatime shared:4 master:1 - ext4 /dev/nvme0n1p3 "
+      "rw,errors=continue");
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].Id, 623);
   EXPECT_EQ(table[0].Major, 259u);
