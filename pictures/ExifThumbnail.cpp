@@ -20,9 +20,12 @@ class TTiff {
 
   bool ReadByteOrder() {
     if (size_ < 8) return false;
-    if (std::memcmp(data_, "II", 2) == 0) bigEndian_ = false;
-    else if (std::memcmp(data_, "MM", 2) == 0) bigEndian_ = true;
-    else return false;
+    if (std::memcmp(data_, "II", 2) == 0)
+      bigEndian_ = false;
+    else if (std::memcmp(data_, "MM", 2) == 0)
+      bigEndian_ = true;
+    else
+      return false;
     return U16(2) == std::optional<uint32_t>(42);
   }
   std::optional<uint32_t> U16(int64_t at) const { return Read(at, 2); }

@@ -76,7 +76,8 @@ JDIMENSION BlocksDown(const jpeg_component_info& comp, int maxV, JDIMENSION heig
 TBlockArray SourceArray(TSource& s, int ci) {
   const jpeg_decompress_struct& c = s.cinfo;
   const jpeg_component_info& comp = c.comp_info[ci];
-  return {reinterpret_cast<j_common_ptr>(&s.cinfo), s.blocks[ci], BlocksAcross(comp, c.max_h_samp_factor, c.image_width),
+  return {reinterpret_cast<j_common_ptr>(&s.cinfo), s.blocks[ci],
+          BlocksAcross(comp, c.max_h_samp_factor, c.image_width),
           BlocksDown(comp, c.max_v_samp_factor, c.image_height)};
 }
 
@@ -85,8 +86,10 @@ TBlockArray SourceArray(TSource& s, int ci) {
 // order, as the library's arrays require of a writer.
 void CopyBlocks(const TBlockArray& from, TPoint fromAt, const TBlockArray& to, TPoint toAt, TSize count) {
   const auto fx = JDIMENSION(fromAt.X), fy = JDIMENSION(fromAt.Y), tx = JDIMENSION(toAt.X), ty = JDIMENSION(toAt.Y);
-  const JDIMENSION across = std::min({JDIMENSION(count.cx), from.width - std::min(from.width, fx), to.width - std::min(to.width, tx)});
-  const JDIMENSION down = std::min({JDIMENSION(count.cy), from.height - std::min(from.height, fy), to.height - std::min(to.height, ty)});
+  const JDIMENSION across =
+      std::min({JDIMENSION(count.cx), from.width - std::min(from.width, fx), to.width - std::min(to.width, tx)});
+  const JDIMENSION down =
+      std::min({JDIMENSION(count.cy), from.height - std::min(from.height, fy), to.height - std::min(to.height, ty)});
   for (JDIMENSION row = 0; row < down; ++row) {
     JBLOCKROW source = from.owner->mem->access_virt_barray(from.owner, from.array, fy + row, 1, FALSE)[0];
     JBLOCKROW target = to.owner->mem->access_virt_barray(to.owner, to.array, ty + row, 1, TRUE)[0];
@@ -149,8 +152,8 @@ int RunExtract(TOutput& out, TSource& s, const TRect& mcus, const TRect& pixels)
   for (int ci = 0; ci < c.num_components; ++ci) {
     const jpeg_component_info& comp = c.comp_info[ci];
     arrays[ci] = c.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE, TRUE,
-                                            BlocksAcross(comp, maxH, c.image_width), BlocksDown(comp, maxV, c.image_height),
-                                            JDIMENSION(comp.v_samp_factor));
+                                            BlocksAcross(comp, maxH, c.image_width),
+                                            BlocksDown(comp, maxV, c.image_height), JDIMENSION(comp.v_samp_factor));
   }
   c.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&c));
   for (int ci = 0; ci < c.num_components; ++ci) {
@@ -202,16 +205,19 @@ int RunPaste(TInput& in, TSource& s, const QByteArray& encoded, const TRect& tou
     return 1;
   }
   jpeg_create_decompress(&c);
-  jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(encoded.constData()), static_cast<unsigned long>(encoded.size()));
+  jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(encoded.constData()),
+               static_cast<unsigned long>(encoded.size()));
   jpeg_read_header(&c, TRUE);
   jvirt_barray_ptr* arrays = jpeg_read_coefficients(&c);
   for (int ci = 0; ci < c.num_components; ++ci) {
     const jpeg_component_info& comp = c.comp_info[ci];
     const int h = comp.h_samp_factor, v = comp.v_samp_factor;
-    const TBlockArray from{reinterpret_cast<j_common_ptr>(&c), arrays[ci], BlocksAcross(comp, c.max_h_samp_factor, c.image_width),
+    const TBlockArray from{reinterpret_cast<j_common_ptr>(&c), arrays[ci],
+                           BlocksAcross(comp, c.max_h_samp_factor, c.image_width),
                            BlocksDown(comp, c.max_v_samp_factor, c.image_height)};
     CopyBlocks(from, {touched.Left * h, touched.Top * v}, SourceArray(s, ci),
-               {(origin.X + touched.Left) * h, (origin.Y + touched.Top) * v}, {touched.Width() * h, touched.Height() * v});
+               {(origin.X + touched.Left) * h, (origin.Y + touched.Top) * v},
+               {touched.Width() * h, touched.Height() * v});
   }
   jpeg_destroy_decompress(&c);
   return 0;
@@ -242,8 +248,10 @@ std::vector<TMarker> KeptMarkers(const jpeg_decompress_struct& c) {
   std::vector<TMarker> kept;
   for (jpeg_saved_marker_ptr m = c.marker_list; m; m = m->next) {
     const QByteArray body(reinterpret_cast<const char*>(m->data), static_cast<qsizetype>(m->data_length));
-    if (m->marker == kExif && body.startsWith(QByteArray("Exif\0\0", 6))) kept.push_back({kExif, DropExifThumbnail(body)});
-    else if (m->marker == kIccProfile && body.startsWith(QByteArray("ICC_PROFILE\0", 12))) kept.push_back({kIccProfile, body});
+    if (m->marker == kExif && body.startsWith(QByteArray("Exif\0\0", 6)))
+      kept.push_back({kExif, DropExifThumbnail(body)});
+    else if (m->marker == kIccProfile && body.startsWith(QByteArray("ICC_PROFILE\0", 12)))
+      kept.push_back({kIccProfile, body});
   }
   return kept;
 }
@@ -267,8 +275,9 @@ TJpegPatch PatchJpeg(const QByteArray& source, const TRect& area, const TJpegPat
                         (painted.Bottom + mcuHeight - 1) / mcuHeight};
     const TRect mcus = TRect{touched.Left - 1, touched.Top - 1, touched.Right + 1, touched.Bottom + 1}.Intersect(
         {0, 0, (width + mcuWidth - 1) / mcuWidth, (height + mcuHeight - 1) / mcuHeight});
-    const TRect pixels = TRect{mcus.Left * mcuWidth, mcus.Top * mcuHeight, mcus.Right * mcuWidth, mcus.Bottom * mcuHeight}
-                             .Intersect({0, 0, width, height});
+    const TRect pixels =
+        TRect{mcus.Left * mcuWidth, mcus.Top * mcuHeight, mcus.Right * mcuWidth, mcus.Bottom * mcuHeight}.Intersect(
+            {0, 0, width, height});
     QByteArray patch;
     {
       TOutput extract;
@@ -283,7 +292,8 @@ TJpegPatch PatchJpeg(const QByteArray& source, const TRect& area, const TJpegPat
     if (RunEncode(encoded, s, decoded) != 0) Fail(encoded.error);
     TInput in;
     InstallJpegErrors(*reinterpret_cast<jpeg_common_struct*>(&in.cinfo), in.error);
-    if (RunPaste(in, s, encoded.Bytes(), touched.Offset(-mcus.Left, -mcus.Top), {mcus.Left, mcus.Top}) != 0) Fail(in.error);
+    if (RunPaste(in, s, encoded.Bytes(), touched.Offset(-mcus.Left, -mcus.Top), {mcus.Left, mcus.Top}) != 0)
+      Fail(in.error);
   }
   const std::vector<TMarker> markers = KeptMarkers(s.cinfo);
   TOutput out;

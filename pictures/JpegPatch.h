@@ -8,11 +8,11 @@
 
 // What keeps a JPEG from being changed in place, block by block.
 enum TJpegPatchRefusal : uint8_t {
-  jpNone,         // nothing: it can be
-  jpGrayscale,    // one component
-  jpCmyk,         // four components (CMYK or YCCK)
-  jpColorSpace,   // colour components other than YCbCr
-  jpProgressive   // progressive scans, which cost more to rewrite than to encode anew
+  jpNone,        // nothing: it can be
+  jpGrayscale,   // one component
+  jpCmyk,        // four components (CMYK or YCCK)
+  jpColorSpace,  // colour components other than YCbCr
+  jpProgressive  // progressive scans, which cost more to rewrite than to encode anew
 };
 
 // Paints on Pixels, the decoded piece of a picture whose top-left corner

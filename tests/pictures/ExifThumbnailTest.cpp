@@ -124,13 +124,13 @@ QByteArray FirstDirectoryPastTheEnd() {
   return exif.Block();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, ExifThumbnailUnchanged,
-    ::testing::Values(TUnchanged{"NoSecondDirectory", Unlinked()},
-                      TUnchanged{"FirstDirectoryPastTheEnd", FirstDirectoryPastTheEnd()},
-                      TUnchanged{"NotExif", QByteArray("http://ns.adobe.com/xap/1.0/\0<x/>", 34)},
-                      TUnchanged{"NoByteOrder", QByteArray("Exif\0\0XX\0\x2A\0\0\0\x08", 14)},
-                      TUnchanged{"ShortHeader", QByteArray("Exif\0\0II*", 9)}, TUnchanged{"Empty", QByteArray()}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Blocks, ExifThumbnailUnchanged,
+                         ::testing::Values(TUnchanged{"NoSecondDirectory", Unlinked()},
+                                           TUnchanged{"FirstDirectoryPastTheEnd", FirstDirectoryPastTheEnd()},
+                                           TUnchanged{"NotExif", QByteArray("http://ns.adobe.com/xap/1.0/\0<x/>", 34)},
+                                           TUnchanged{"NoByteOrder", QByteArray("Exif\0\0XX\0\x2A\0\0\0\x08", 14)},
+                                           TUnchanged{"ShortHeader", QByteArray("Exif\0\0II*", 9)},
+                                           TUnchanged{"Empty", QByteArray()}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

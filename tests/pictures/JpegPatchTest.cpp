@@ -138,7 +138,8 @@ int RunRead(TDecoder& d, const QByteArray& bytes, TCoefficients& out) {
     o.Across = int(comp.width_in_blocks), o.Down = int(comp.height_in_blocks);
     std::copy(comp.quant_table->quantval, comp.quant_table->quantval + DCTSIZE2, o.Quant.begin());
     for (int by = 0; by < o.Down; ++by) {
-      JBLOCKROW row = c.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&c), arrays[ci], JDIMENSION(by), 1, FALSE)[0];
+      JBLOCKROW row =
+          c.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&c), arrays[ci], JDIMENSION(by), 1, FALSE)[0];
       for (int bx = 0; bx < o.Across; ++bx) o.Blocks.insert(o.Blocks.end(), row[bx], row[bx] + DCTSIZE2);
     }
   }
@@ -179,7 +180,8 @@ double MeanDifference(const TSurface& a, const TSurface& b, const TRect& area) {
   int64_t sum = 0;
   for (int y = area.Top; y < area.Bottom; ++y)
     for (int x = area.Left; x < area.Right; ++x)
-      for (int shift : {0, 8, 16}) sum += std::abs(int((a.Pixel(x, y) >> shift) & 0xFF) - int((b.Pixel(x, y) >> shift) & 0xFF));
+      for (int shift : {0, 8, 16})
+        sum += std::abs(int((a.Pixel(x, y) >> shift) & 0xFF) - int((b.Pixel(x, y) >> shift) & 0xFF));
   return double(sum) / (3.0 * area.Width() * area.Height());
 }
 

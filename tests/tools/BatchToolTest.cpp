@@ -32,7 +32,8 @@ class BatchTool : public ::testing::Test {
   void Background(const QString& name, int width, int height) const {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb((x * 3) & 0xFF, (y * 5) & 0xFF, (x + y + width) & 0xFF));
+      for (int x = 0; x < width; ++x)
+        image.setPixel(x, y, qRgb((x * 3) & 0xFF, (y * 5) & 0xFF, (x + y + width) & 0xFF));
     ASSERT_TRUE(image.save(Path(name), nullptr, 92));
   }
   QByteArray Bytes(const QString& name) const {
@@ -77,7 +78,8 @@ TEST_F(BatchTool, ArgumentOrderNumbersAndLinesWithFourJobs) {
   for (int i = 0; i < sizes.size(); ++i)
     want += QStringLiteral("wrote out/%1.bmp\nlabel 0,0 %2x%3\n").arg(i + 1).arg(label.width()).arg(label.height());
   EXPECT_EQ(run.Out.toStdString(), (want + "wrote 6 of 6\n").toStdString());
-  for (int i = 0; i < sizes.size(); ++i) EXPECT_EQ(QImage(Path(QStringLiteral("out/%1.bmp").arg(i + 1))).size(), sizes[i]);
+  for (int i = 0; i < sizes.size(); ++i)
+    EXPECT_EQ(QImage(Path(QStringLiteral("out/%1.bmp").arg(i + 1))).size(), sizes[i]);
 }
 
 TEST_F(BatchTool, OneJobAndFourJobsWriteTheSameBytes) {
@@ -87,11 +89,12 @@ TEST_F(BatchTool, OneJobAndFourJobsWriteTheSameBytes) {
     Background(QStringLiteral("p%1.jpg").arg(i), sizes[i].width(), sizes[i].height());
     backgrounds << QStringLiteral("p%1.jpg").arg(i);
   }
-  const QStringList caption{"--format", "jpg", "--size", "7.5%", "--place", "bottom-right", "--margin", "5",
-                            "--style", "Shadow", "--fill", "gradient", "--text", "Лето 2024"};
+  const QStringList caption{"--format", "jpg",     "--size", "7.5%",   "--place",  "bottom-right", "--margin",
+                            "5",        "--style", "Shadow", "--fill", "gradient", "--text",       "Лето 2024"};
   for (const char* jobs : {"1", "4"}) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("jobs%1").arg(jobs)));
-    const TRun run = Run(caption + QStringList{"--jobs", jobs, "--out-dir", QStringLiteral("jobs%1").arg(jobs)} + backgrounds);
+    const TRun run =
+        Run(caption + QStringList{"--jobs", jobs, "--out-dir", QStringLiteral("jobs%1").arg(jobs)} + backgrounds);
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
   }
   for (int i = 1; i <= sizes.size(); ++i)
@@ -160,7 +163,8 @@ TEST_P(BatchPlace, PlacesByAlignmentInsideTheMargin) {
   ASSERT_EQ(placed.Status, 0) << placed.Err.toStdString();
   const QRect label = LabelOf(placed);
   ASSERT_EQ(GetParam().Large, label.width() > 300) << label.width();
-  const TRect want = AlignRectInRect(GetParam().Place, Bounds(0, 0, label.width(), label.height()), Rect(13, 13, 287, 187));
+  const TRect want =
+      AlignRectInRect(GetParam().Place, Bounds(0, 0, label.width(), label.height()), Rect(13, 13, 287, 187));
   EXPECT_EQ(label.topLeft(), QPoint(want.Left, want.Top));
   const TRun at = Run(caption + QStringList{"bg.bmp", "--at", QStringLiteral("%1,%2").arg(want.Left).arg(want.Top),
                                             "--place", "center", "--out", "at.bmp"});

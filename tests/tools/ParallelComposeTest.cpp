@@ -30,7 +30,8 @@ const std::vector<TStyleCase>& StyleCases() {
        [](TRenderSettings& s) {
          s.Style = tdExtrudeEnh, s.ShadowDepth = 12, s.Fill = sfBrush, s.BrushStyle = bsDiagCross, s.Frame = true;
        }},
-      {"RotatedOutline", [](TRenderSettings& s) { s.Style = tdOutline, s.ShadowDepth = 3, s.Angle = 30, s.Italic = true; }},
+      {"RotatedOutline",
+       [](TRenderSettings& s) { s.Style = tdOutline, s.ShadowDepth = 3, s.Angle = 30, s.Italic = true; }},
       {"RaisedPictureTiles", [](TRenderSettings& s) { s.Style = tdRaised, s.Fill = sfBitmap, s.Tile = tmTile; }},
       {"TwoLinesTracedInPercent",
        [](TRenderSettings& s) {

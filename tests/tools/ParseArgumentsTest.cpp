@@ -237,7 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, ParseError,
     ::testing::Values(
         ErrorCase{{}, "No background picture given (see --help)"},
-        ErrorCase{{"a.jpg", "b.jpg", "--out", "x.jpg"}, "--out names one file, but 2 backgrounds are given (see --out-dir)"},
+        ErrorCase{{"a.jpg", "b.jpg", "--out", "x.jpg"},
+                  "--out names one file, but 2 backgrounds are given (see --out-dir)"},
         ErrorCase{{"a.jpg", "--colour", "clRed"}, "Unknown option --colour (see --help)"},
         ErrorCase{{"a.jpg", "--size"}, "--size needs a value"},
         ErrorCase{{"a.jpg", "--bold=yes"}, "--bold takes no value"},

@@ -364,7 +364,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"MarginNegative", {"bg.bmp", "bg.bmp", "--margin", "-1"}, "--margin: -1 is outside 0 to 10000"},
         BadInput{"OutWithTwoBackgrounds", {"bg.bmp", "bg.bmp", "--out", "x.bmp"},
                  "--out names one file, but 2 backgrounds are given \\(see --out-dir\\)"},
-        BadInput{"MissingPictureBeforeAnyBackground", {"bg.bmp", "broken.bmp", "--fill", "picture", "--picture", "none.bmp"},
+        BadInput{"MissingPictureBeforeAnyBackground",
+                 {"bg.bmp", "broken.bmp", "--fill", "picture", "--picture", "none.bmp"},
                  "Cannot open file none\\.bmp"}),
     [](const auto& info) { return std::string(info.param.Name); });
 

@@ -13,7 +13,10 @@ int32_t UsableProcessors() {
 }
 
 TBatch::TBatch(const TRenderSettings& settings, const TBitmap& picture, TConsole& console)
-    : settings_(settings), picture_(picture), console_(console), total_(static_cast<int32_t>(settings.Backgrounds.size())) {
+    : settings_(settings),
+      picture_(picture),
+      console_(console),
+      total_(static_cast<int32_t>(settings.Backgrounds.size())) {
   const int32_t jobs = std::min(settings.Jobs > 0 ? settings.Jobs : UsableProcessors(), total_);
   // Finished pictures wait for their turn as files without names, holding
   // no pixels; the window keeps their number bounded.

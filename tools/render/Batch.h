@@ -79,7 +79,7 @@ class TBatch {
   int32_t running_ = 0;
   int32_t written_ = 0;
   int32_t failed_ = 0;
-  std::map<int32_t, TOutcome> ready_;          // finished, waiting for their turn
-  std::map<QString, int32_t> nextNumber_;      // per folder: where the next name's search starts
+  std::map<int32_t, TOutcome> ready_;      // finished, waiting for their turn
+  std::map<QString, int32_t> nextNumber_;  // per folder: where the next name's search starts
   std::vector<std::thread> workers_;
 };

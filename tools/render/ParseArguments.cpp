@@ -55,7 +55,8 @@ TOptionValue ReadFontSize(const TRenderOption& option, const QString& text) {
   static const QRegularExpression decimal(QStringLiteral("^(\\d{1,5})(?:\\.(\\d{1,3}))?%$"));
   const QRegularExpressionMatch match = decimal.match(text);
   if (!match.hasMatch())
-    throw EUsageError(QStringLiteral("%1: '%2' is neither points nor a percentage such as 2.5%").arg(Name(option), text));
+    throw EUsageError(
+        QStringLiteral("%1: '%2' is neither points nor a percentage such as 2.5%").arg(Name(option), text));
   const int32_t thousandths =
       match.captured(1).toInt() * 1000 + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
   if (thousandths < kMinFontPercent || thousandths > kMaxFontPercent)

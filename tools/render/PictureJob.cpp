@@ -20,8 +20,10 @@ QString Extension(const TRenderSettings& settings) {
 // The composition encoded as the window's export encodes it: a BMP file,
 // or a JPEG picture with the default settings.
 void Encode(TBitmap& composition, const TRenderSettings& settings, QIODevice& device) {
-  if (settings.Format == ofJpeg) WriteAll(device, EncodeJpeg(composition, JPEGDefaults(), {}));
-  else composition.SaveToStream(device);
+  if (settings.Format == ofJpeg)
+    WriteAll(device, EncodeJpeg(composition, JPEGDefaults(), {}));
+  else
+    composition.SaveToStream(device);
 }
 
 // Puts what Write writes where the picture goes: a new numbered file
