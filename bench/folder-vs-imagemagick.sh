@@ -62,10 +62,11 @@ run() {
   read -r real < <({ TIMEFORMAT='%3R'; time "$name" >/dev/null 2>&1; } 2>&1)
   wall[$name]+="$((10#${real/./})) "
 }
-full; keep; floor
+prepare; full; keep; floor
 for ((i = 0; i < runs; i++)); do
   for name in full keep magick_ floor; do run "$name"; done
 done
+prepare; full; keep
 [[ $(ls full | wc -l) == "$count" && $(ls keep | wc -l) == "$count" ]] || { echo "vellumo-render wrote too few files"; exit 1; }
 
 median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }

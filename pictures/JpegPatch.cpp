@@ -18,22 +18,26 @@
 #include "pictures/JpegErrors.h"
 #include "toolkit/Exceptions.h"
 
-namespace {
-
-constexpr int kExif = JPEG_APP0 + 1;
-constexpr int kIccProfile = JPEG_APP0 + 2;
-
-// The source, read as coefficients.
-struct TSource {
+// The source, read as coefficients; its bytes stay while the library may
+// read them.
+struct TJpegSource {
+  QByteArray data;
   TJpegErrorManager error{};
   jpeg_decompress_struct cinfo{};
   bool created = false;
   TJpegPatchRefusal refusal = jpNone;
   jvirt_barray_ptr* blocks = nullptr;
-  ~TSource() {
+  ~TJpegSource() {
     if (created) jpeg_destroy_decompress(&cinfo);
   }
 };
+
+namespace {
+
+constexpr int kExif = JPEG_APP0 + 1;
+constexpr int kIccProfile = JPEG_APP0 + 2;
+
+using TSource = TJpegSource;
 
 // A compressor writing into memory that the library allocates.
 struct TOutput {
@@ -113,12 +117,13 @@ TJpegPatchRefusal RefusalOf(const jpeg_decompress_struct& c) {
   return c.progressive_mode ? jpProgressive : jpNone;
 }
 
-int RunReadSource(TSource& s, const QByteArray& data) {
+int RunReadSource(TSource& s) {
   jpeg_decompress_struct& c = s.cinfo;
   if (setjmp(s.error.jump)) return 1;
   jpeg_create_decompress(&c);
   s.created = true;
-  jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+  jpeg_mem_src(&c, reinterpret_cast<const unsigned char*>(s.data.constData()),
+               static_cast<unsigned long>(s.data.size()));
   jpeg_save_markers(&c, kExif, 0xFFFF);
   jpeg_save_markers(&c, kIccProfile, 0xFFFF);
   jpeg_read_header(&c, TRUE);
@@ -260,12 +265,19 @@ std::vector<TMarker> KeptMarkers(const jpeg_decompress_struct& c) {
 
 }  // namespace
 
-TJpegPatch PatchJpeg(const QByteArray& source, const TRect& area, const TJpegPatchPainter& paint) {
-  TSource s;
+TJpegPatcher::TJpegPatcher(const QByteArray& source) : source_(std::make_unique<TSource>()) {
+  TSource& s = *source_;
+  s.data = source;
   InstallJpegErrors(*reinterpret_cast<jpeg_common_struct*>(&s.cinfo), s.error);
-  if (RunReadSource(s, source) != 0) Fail(s.error);
-  if (s.refusal != jpNone) return {s.refusal, {}};
+  if (RunReadSource(s) != 0) Fail(s.error);
+}
 
+TJpegPatcher::~TJpegPatcher() = default;
+
+TJpegPatchRefusal TJpegPatcher::Refusal() const { return source_->refusal; }
+
+QByteArray TJpegPatcher::Patch(const TRect& area, const TJpegPatchPainter& paint) {
+  TSource& s = *source_;
   const auto width = int32_t(s.cinfo.image_width), height = int32_t(s.cinfo.image_height);
   const int32_t mcuWidth = s.cinfo.max_h_samp_factor * DCTSIZE, mcuHeight = s.cinfo.max_v_samp_factor * DCTSIZE;
   const TRect painted = area.Intersect({0, 0, width, height});
@@ -299,5 +311,5 @@ TJpegPatch PatchJpeg(const QByteArray& source, const TRect& area, const TJpegPat
   TOutput out;
   InstallJpegErrors(*reinterpret_cast<jpeg_common_struct*>(&out.cinfo), out.error);
   if (RunWrite(out, s, markers) != 0) Fail(out.error);
-  return {jpNone, out.Bytes()};
+  return out.Bytes();
 }

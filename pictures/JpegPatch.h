@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "toolkit/Geometry.h"
 #include "toolkit/Surface.h"
@@ -19,20 +20,18 @@ enum TJpegPatchRefusal : uint8_t {
 // lies at Origin in the picture.
 using TJpegPatchPainter = std::function<void(TSurface& pixels, TPoint origin)>;
 
-struct TJpegPatch {
-  TJpegPatchRefusal Refusal = jpNone;
-  QByteArray Data;  // the changed JPEG; empty when refused
-};
+struct TJpegSource;
 
-// Changes the pixels of Area (in picture coordinates; what lies outside the
-// picture is ignored) of a sequential colour JPEG through Paint, without
-// decoding and encoding the rest of the picture:
+// A JPEG to be changed in place: the pixels of an area (in picture
+// coordinates; what lies outside the picture is ignored) of a sequential
+// colour JPEG are changed through a painter, without decoding and encoding
+// the rest of the picture:
 // - the source's DCT coefficients are read, and a small JPEG is made of the
-//   MCUs that Area touches with one MCU of margin around them, so that its
-//   decoded pixels in the touched MCUs equal those of the whole picture's
-//   decoding (TJPEGImage's, with the default settings);
-// - Paint gets those pixels and their origin (MCU-aligned, so a pattern
-//   aligned to the picture's origin stays aligned);
+//   MCUs that the area touches with one MCU of margin around them, so that
+//   its decoded pixels in the touched MCUs equal those of the whole
+//   picture's decoding (TJPEGImage's, with the default settings);
+// - the painter gets those pixels and their origin (MCU-aligned, so a
+//   pattern aligned to the picture's origin stays aligned);
 // - they are encoded with the source's quantisation tables and sampling,
 //   and the coefficients of the touched MCUs replace the source's;
 // - the result is written as one baseline scan with standard Huffman
@@ -40,7 +39,21 @@ struct TJpegPatch {
 //   with the library's own JFIF marker, the source's Exif block without
 //   its thumbnail, and its ICC profile; other markers are dropped.
 // Every 8 x 8 block outside the touched MCUs keeps the source's exact
-// coefficients. A JPEG that cannot be patched is refused (Refusal says why,
-// and Paint is not called) once its header has been read. Errors of the
-// library are EJPEG ("JPEG error #%d"); an error of Paint passes through.
-TJpegPatch PatchJpeg(const QByteArray& source, const TRect& area, const TJpegPatchPainter& paint);
+// coefficients. Errors of the library are EJPEG ("JPEG error #%d"); an
+// error of the painter passes through.
+class TJpegPatcher {
+ public:
+  // Reads the header and, unless the JPEG is refused, the coefficients.
+  explicit TJpegPatcher(const QByteArray& source);
+  ~TJpegPatcher();
+  TJpegPatcher(const TJpegPatcher&) = delete;
+  TJpegPatcher& operator=(const TJpegPatcher&) = delete;
+
+  // What keeps this JPEG from being changed in place, or jpNone.
+  TJpegPatchRefusal Refusal() const;
+  // The JPEG with Area changed by Paint. Once only, and not when refused.
+  QByteArray Patch(const TRect& area, const TJpegPatchPainter& paint);
+
+ private:
+  std::unique_ptr<TJpegSource> source_;
+};

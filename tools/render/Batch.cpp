@@ -21,20 +21,22 @@ TBatch::TBatch(const TRenderSettings& settings, const TBitmap& picture, TConsole
   // Finished pictures wait for their turn as files without names, holding
   // no pixels; the window keeps their number bounded.
   window_ = 2 * jobs;
-  running_ = jobs;
+  running_ = jobs + 1;
   try {
-    for (int32_t i = 0; i < jobs; ++i) workers_.emplace_back([this] { Work(); });
+    threads_.emplace_back([this] { PublishInTurn(); });
+    for (int32_t i = 0; i < jobs; ++i) threads_.emplace_back([this] { Work(); });
   } catch (...) {
-    // No thread could be had: those started are stopped before the error goes on.
+    // No thread could be had: those started are stopped before the error
+    // goes on.
     Stop();
-    for (std::thread& worker : workers_) worker.join();
+    for (std::thread& thread : threads_) thread.join();
     throw;
   }
 }
 
 TBatch::~TBatch() {
   Stop();
-  for (std::thread& worker : workers_) worker.join();
+  for (std::thread& thread : threads_) thread.join();
 }
 
 void TBatch::FontsReady() {
@@ -69,6 +71,12 @@ int32_t TBatch::Failed() {
   return failed_;
 }
 
+void TBatch::Finished() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  --running_;
+  changed_.notify_all();
+}
+
 void TBatch::Work() {
   std::optional<TCaptionLabel> caption;
   const TCaptionSource source = [&] { return CaptionOf(caption); };
@@ -80,13 +88,14 @@ void TBatch::Work() {
       if (stop_ || next_ >= total_) break;
       index = next_++;
     }
-    Deliver(index, Compose(index, source));
+    TOutcome outcome = Compose(index, source);
+    std::lock_guard<std::mutex> lock(mutex_);
+    ready_.emplace(index, std::move(outcome));
+    changed_.notify_all();
   }
   // The caption goes while the GUI application still runs.
   caption.reset();
-  std::lock_guard<std::mutex> lock(mutex_);
-  --running_;
-  changed_.notify_all();
+  Finished();
 }
 
 TCaptionLabel* TBatch::CaptionOf(std::optional<TCaptionLabel>& caption) {
@@ -113,19 +122,28 @@ TBatch::TOutcome TBatch::Compose(int32_t index, const TCaptionSource& caption) {
   return outcome;
 }
 
-void TBatch::Deliver(int32_t index, TOutcome outcome) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  ready_.emplace(index, std::move(outcome));
-  for (auto next = ready_.find(turn_); !stop_ && next != ready_.end(); next = ready_.find(turn_)) {
-    Publish(next->second);
-    ready_.erase(next);
-    ++turn_;
+void TBatch::PublishInTurn() {
+  for (int32_t index = 0; index < total_; ++index) {
+    TOutcome outcome;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [&] { return stop_ || ready_.count(index) != 0; });
+      if (stop_) break;
+      outcome = std::move(ready_.at(index));
+      ready_.erase(index);
+    }
+    // The disk is waited for outside the lock, while the workers go on.
+    const bool written = Publish(index, outcome);
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++(written ? written_ : failed_);
+    turn_ = index + 1;
+    changed_.notify_all();
   }
-  changed_.notify_all();
+  Finished();
 }
 
-void TBatch::Publish(TOutcome& outcome) {
-  const QString& background = settings_.Backgrounds[turn_];
+bool TBatch::Publish(int32_t index, TOutcome& outcome) {
+  const QString& background = settings_.Backgrounds[index];
   if (outcome.Picture) {
     TComposedPicture& picture = *outcome.Picture;
     if (!picture.Note.isEmpty()) console_.Err(background + QStringLiteral(": ") + picture.Note);
@@ -141,13 +159,13 @@ void TBatch::Publish(TOutcome& outcome) {
                        .arg(label.Top)
                        .arg(label.Width())
                        .arg(label.Height()));
-      ++written_;
-      return;
+      return true;
     } catch (const Exception& error) {
       outcome.Error = error.Message();
+    } catch (const std::bad_alloc&) {
+      outcome.Error = EOutOfMemory().Message();
     }
   }
-  if (outcome.Error.isEmpty()) return;
   console_.Err(total_ > 1 ? background + QStringLiteral(": ") + outcome.Error : outcome.Error);
-  ++failed_;
+  return false;
 }

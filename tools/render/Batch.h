@@ -21,26 +21,27 @@ int32_t UsableProcessors();
 // The backgrounds of a run, composed on worker threads: as many as --jobs
 // asks (by default the usable processors), never more than there are
 // backgrounds. Each worker takes the next background, composes and encodes
-// it with a caption of its own into a file without a name, and goes on;
-// at most one picture per worker is in memory at a time. The files take
-// their names, and the backgrounds' lines and messages are printed, in the
-// order of the backgrounds, whatever order the work finishes in, so the
-// output is the same for any number of workers. A background that fails
-// gets its message, and the others go on.
+// it with a caption of its own into a file without a name, and goes on; at
+// most one picture per worker is in memory at a time. A publishing thread
+// sends the finished files to the disk and names them, and prints each
+// background's lines and messages, in the order of the backgrounds
+// whatever order the work finishes in, so the output is the same for any
+// number of workers. A background that fails gets its message, and the
+// others go on.
 class TBatch {
  public:
-  // Starts the workers at once: they load and decode, and wait for
+  // Starts the threads at once: the workers load and decode, and wait for
   // FontsReady before they set up their captions. Settings and Picture
   // (the picture fill, only read) must outlive the batch.
   TBatch(const TRenderSettings& settings, const TBitmap& picture, TConsole& console);
-  // Stops and waits for the workers.
+  // Stops and waits for the threads.
   ~TBatch();
   TBatch(const TBatch&) = delete;
   TBatch& operator=(const TBatch&) = delete;
 
   // The GUI application runs: the workers may use fonts.
   void FontsReady();
-  // Waits up to Timeout for the workers to be done; true once they are.
+  // Waits up to Timeout for the threads to be done; true once they are.
   bool WaitFor(std::chrono::milliseconds timeout);
   // Starts nothing new and names no more files; the pictures under way are
   // dropped, and their unnamed files with them.
@@ -58,11 +59,12 @@ class TBatch {
   };
 
   void Work();
+  void PublishInTurn();
   TCaptionLabel* CaptionOf(std::optional<TCaptionLabel>& caption);
   TOutcome Compose(int32_t index, const TCaptionSource& caption);
-  // Files the outcome and prints for every background whose turn has come.
-  void Deliver(int32_t index, TOutcome outcome);
-  void Publish(TOutcome& outcome);
+  // Names the background's file and prints its lines; true when written.
+  bool Publish(int32_t index, TOutcome& outcome);
+  void Finished();
 
   const TRenderSettings& settings_;
   const TBitmap& picture_;
@@ -80,6 +82,6 @@ class TBatch {
   int32_t written_ = 0;
   int32_t failed_ = 0;
   std::map<int32_t, TOutcome> ready_;      // finished, waiting for their turn
-  std::map<QString, int32_t> nextNumber_;  // per folder: where the next name's search starts
-  std::vector<std::thread> workers_;
+  std::map<QString, int32_t> nextNumber_;  // per folder: where the next name's search starts (publisher only)
+  std::vector<std::thread> threads_;
 };

@@ -2,7 +2,6 @@
 
 #include "pictures/Bitmap.h"
 #include "pictures/Jpeg.h"
-#include "pictures/JpegPatch.h"
 
 namespace {
 
@@ -24,13 +23,20 @@ QString RefusalText(TJpegPatchRefusal refusal) {
 
 }  // namespace
 
-TKeptJpeg KeepJpeg(TGraphic& background, TCaptionLabel& caption, const TRect& label) {
+TKeptJpeg::TKeptJpeg(TGraphic& background) {
   auto* jpeg = dynamic_cast<TJPEGImage*>(&background);
-  if (!jpeg) return {{}, QStringLiteral("not a JPEG picture")};
-  TJpegPatch patch = PatchJpeg(jpeg->Data(), label, [&caption](TSurface& pixels, TPoint origin) {
+  if (!jpeg) {
+    refusal_ = QStringLiteral("not a JPEG picture");
+    return;
+  }
+  patcher_ = std::make_unique<TJpegPatcher>(jpeg->Data());
+  refusal_ = RefusalText(patcher_->Refusal());
+}
+
+QByteArray TKeptJpeg::Patch(TCaptionLabel& caption, const TRect& label) {
+  return patcher_->Patch(label, [&caption](TSurface& pixels, TPoint origin) {
     TBitmap part(std::move(pixels));
     caption.PaintOn(part, origin);
     pixels = part.Surface();
   });
-  return {std::move(patch.Data), RefusalText(patch.Refusal)};
 }

@@ -37,7 +37,6 @@ void Store(TComposedPicture& out, const TRenderSettings& settings, const std::fu
   }
   out.File = std::make_unique<TNumberedFileWriter>(out.Folder, Extension(settings));
   write(out.File->Device());
-  out.File->Complete();
 }
 
 }  // namespace
@@ -60,16 +59,19 @@ std::optional<TComposedPicture> ComposePicture(const TRenderSettings& settings, 
   out.Folder = settings.OutDir.isEmpty() ? QFileInfo(background).path() : settings.OutDir;
 
   if (settings.KeepJpeg) {
-    TCaptionLabel* label = caption();
-    if (!label || stop) return std::nullopt;
-    out.Label = label->Fit(size);
-    const TKeptJpeg kept = KeepJpeg(graphic, *label, out.Label);
-    if (stop) return std::nullopt;
-    if (kept.Refusal.isEmpty()) {
-      Store(out, settings, [&](QIODevice& device) { WriteAll(device, kept.Data); });
+    // The photo's coefficients are read before the caption is asked for,
+    // so that the first ones are read while the fonts are being had.
+    TKeptJpeg kept(graphic);
+    if (kept.Refusal().isEmpty()) {
+      TCaptionLabel* label = caption();
+      if (!label || stop) return std::nullopt;
+      out.Label = label->Fit(size);
+      const QByteArray data = kept.Patch(*label, out.Label);
+      if (stop) return std::nullopt;
+      Store(out, settings, [&](QIODevice& device) { WriteAll(device, data); });
       return out;
     }
-    out.Note = QStringLiteral("--keep-jpeg: %1; encoded in full").arg(kept.Refusal);
+    out.Note = QStringLiteral("--keep-jpeg: %1; encoded in full").arg(kept.Refusal());
   }
 
   // The background is decoded before the caption is asked for, so that

@@ -11,9 +11,8 @@
 #include "tools/render/CaptionLabel.h"
 #include "tools/render/RenderSettings.h"
 
-// One background composed and encoded: its file written and on the disk,
-// but not yet named, so that the names can be taken in the order of the
-// backgrounds.
+// One background composed and encoded: its file written but not yet
+// named, so that the names can be taken in the order of the backgrounds.
 struct TComposedPicture {
   TRect Label;   // the label's rectangle in the picture
   QString Note;  // why --keep-jpeg encoded it in full; empty otherwise
@@ -21,8 +20,9 @@ struct TComposedPicture {
   std::unique_ptr<TNumberedFileWriter> File;  // the numbered file, unnamed
   QByteArray Bytes;                           // with --out: what the file gets
 
-  // Names the numbered file, the lowest free number from First on, or
-  // writes --out; gives what was written (number 0 for --out).
+  // Sends the numbered file to the disk and names it, the lowest free
+  // number from First on, or writes --out; gives what was written (number 0
+  // for --out).
   TNumberedFile Commit(const TRenderSettings& settings, int32_t first);
 };
 

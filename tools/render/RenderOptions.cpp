@@ -45,12 +45,12 @@ const std::vector<TRenderOption>& RenderOptions() {
        [](S& s, const V& v) { s.Format = TOutputFormat(v.Choice); }},
       {"--keep-jpeg", nullptr, okFlag, 0, 0, nullptr, nullptr,
        "write JPEG, and keep a JPEG background's own compressed data outside the caption instead of encoding "
-       "the whole picture anew (a greyscale, CMYK, progressive or turned JPEG, or another picture, is encoded in full, "
+       "the whole picture anew (a greyscale, CMYK or progressive JPEG, or another picture, is encoded in full, "
        "with a note on standard error)",
        [](S& s, const V&) { s.KeepJpeg = true; }},
       {"--jobs", "N", okInteger, 1, 1024, nullptr, nullptr,
-       "pictures composed at once, each on a thread of its own; at most one for each background "
-       "[default: the processors the run may use]",
+       "pictures composed at once, each on a thread of its own: by default as many as the processors the run may "
+       "use, and never more than the backgrounds",
        [](S& s, const V& v) { s.Jobs = v.Number; }},
       {"--text", "TEXT", okCaption, 0, 0, nullptr, "Текстъ!",
        "the caption; the two characters \\n make a line break, \\\\ a backslash",

@@ -2,6 +2,7 @@
 // pictures and writes the compositions; see --help.
 #include <QString>
 #include <cstdio>
+#include <malloc.h>
 #include <new>
 
 #include "pictures/JpegStartup.h"
@@ -25,6 +26,12 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 int main(int argc, char** argv) {
   // Before any thread starts, so that every thread holds them back.
   TStopSignals stopSignals;
+  // Each picture's buffers (pixels, coefficients) are freed and asked for
+  // again at once by the next picture: the allocator keeps them rather
+  // than give them back to the system and have every page faulted in and
+  // cleared anew. At most one picture per thread is held.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   try {
