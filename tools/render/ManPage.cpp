@@ -40,12 +40,15 @@ QString Tag(const TRenderOption& option) {
   return tag;
 }
 
-// The help's example: its text filled, the command kept as it is, indented.
+// The help's example: its text filled, the command (the lines the help
+// indents by two) kept as it is, indented.
 QString ExampleSection(const QString& example) {
   QString text;
   QString command;
-  for (const QString& line : example.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-    (line.startsWith(QLatin1Char(' ')) ? command : text) += line.trimmed() + QLatin1Char('\n');
+  for (const QString& line : example.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    if (line.startsWith(QLatin1String("  "))) command += line.mid(2) + QLatin1Char('\n');
+    else text += line + QLatin1Char('\n');
+  }
   return Roff(text) + QStringLiteral(".PP\n.RS 4\n.nf\n") + Roff(command) + QStringLiteral(".fi\n.RE\n");
 }
 
