@@ -1,9 +1,13 @@
 #include "tools/render/LabelPlacement.h"
 
+#include <algorithm>
+
 #include "toolkit/IntMath.h"
 
 int32_t PercentFontHeight(int32_t pictureHeight, int32_t thousandths) {
-  return -MulDiv(pictureHeight, thousandths, 100000);
+  // A height of 0 would ask for the default size, larger than any share of
+  // a picture that small.
+  return -std::max(1, MulDiv(pictureHeight, thousandths, 100000));
 }
 
 TPoint LabelPosition(const TRenderSettings& settings, TSize label, TSize picture) {

@@ -6,7 +6,7 @@
 
 // The font height (negative: character height, in pixels) that --size N%
 // asks for on a picture Height pixels high: −round(Height × N / 100), N
-// given in thousandths of a percent.
+// given in thousandths of a percent, halves rounded up; at least one pixel.
 int32_t PercentFontHeight(int32_t pictureHeight, int32_t thousandths);
 
 // Where a label of Label's size goes on a picture of Picture's size: at
