@@ -114,6 +114,19 @@ TEST_F(BatchTool, TheSameFileTwiceIsComposedTwice) {
   EXPECT_TRUE(run.Out.endsWith("wrote 2 of 2\n"));
 }
 
+TEST_F(BatchTool, AFailingBackgroundAmongGoodOnes) {
+  Background("a.bmp", 30, 20);
+  Background("b.bmp", 31, 20);
+  Background("c.bmp", 32, 20);
+  WriteBytes(Path("broken.jpg"), "\xFF\xD8\xFF\xE0 nonsense");
+  const TRun run = Run({"a.bmp", "broken.jpg", "b.bmp", "c.bmp"});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_TRUE(run.Out.endsWith("\nwrote 3 of 4\n")) << run.Out.toStdString();
+  EXPECT_TRUE(QRegularExpression("^broken\\.jpg: JPEG error #\\d+\n$").match(run.Err).hasMatch()) << run.Err.toStdString();
+  EXPECT_EQ(Wrote(run), QStringList({"./1.bmp", "./2.bmp", "./3.bmp"}));
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(QImage(Path(QStringLiteral("%1.bmp").arg(i))).width(), 29 + i);
+}
+
 // Backgrounds that cannot be read get their messages in their turn; the
 // others are written.
 TEST_F(BatchTool, FailingBackgroundsAmongGoodOnes) {
