@@ -1,6 +1,7 @@
 #include "tools/render/Console.h"
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -11,11 +12,11 @@ constexpr char kClearLine[] = "\r\033[K";
 
 }  // namespace
 
-TConsole::TConsole(bool progress) : progress_(progress) {}
+TConsole::TConsole(bool progress) : progress_(progress), outOnTerminal_(::isatty(STDOUT_FILENO)) {}
 
 void TConsole::Out(const QString& text) {
   std::lock_guard<std::mutex> lock(mutex_);
-  ClearProgressLocked();
+  if (outOnTerminal_) ClearProgressLocked();
   Put(stdout, text);
   std::fflush(stdout);
 }

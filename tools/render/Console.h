@@ -4,8 +4,8 @@
 
 // What the tool prints, from any thread: lines on standard output and
 // standard error, and a progress line on standard error that is redrawn
-// in place and taken away before anything else is printed (the next
-// redraw brings it back).
+// in place and taken away before anything else is printed on the terminal
+// (the next redraw brings it back).
 class TConsole {
  public:
   // Progress: whether the progress line is drawn at all (standard error
@@ -26,5 +26,6 @@ class TConsole {
 
   std::mutex mutex_;
   const bool progress_;
+  const bool outOnTerminal_;  // standard output shows on the terminal too
   bool shown_ = false;
 };
