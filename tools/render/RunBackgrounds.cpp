@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QThread>
 #include <optional>
 #include <unistd.h>
 
@@ -32,6 +33,10 @@ int RunBackgrounds(const TRenderSettings& settings, char* program, TStopSignals&
   // gets the program's name alone: a caption such as "-reverse" stays one.
   int qtArgc = 1;
   char* qtArgv[] = {program, nullptr};
+  // Qt takes the first thread that asks for its thread data as the main
+  // thread, the one the application must be made on: this one asks now,
+  // before any worker makes a file object.
+  QThread::currentThread();
   std::optional<QGuiApplication> application;
   // Declared after the application: the workers are gone before it goes.
   TBatch batch(settings, picture, console);
