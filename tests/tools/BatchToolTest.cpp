@@ -16,7 +16,7 @@
 #include "support/MadeFiles.h"
 #include "toolkit/Alignment.h"
 #include "tools/ToolProcess.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 #include "tools/render/LabelSettings.h"
 #include "tools/render/RenderOptions.h"
 

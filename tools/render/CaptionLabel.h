@@ -2,7 +2,7 @@
 #include "pictures/Bitmap.h"
 #include "render/caption/LMDLabelFill.h"
 #include "toolkit/Geometry.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 #include "tools/render/RenderSettings.h"
 
 // The caption as one thread composes it: a label on a host of its own, set
