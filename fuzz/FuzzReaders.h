@@ -9,7 +9,10 @@
 #include <cstdlib>
 
 #include "pictures/Bitmap.h"
+#include "pictures/ExifThumbnail.h"
 #include "pictures/Jpeg.h"
+#include "pictures/JpegCodec.h"
+#include "pictures/JpegPatch.h"
 #include "toolkit/Exceptions.h"
 
 namespace fuzz {
@@ -47,6 +50,32 @@ inline void ExerciseJpegReader(const uint8_t* data, size_t size) {
     jpeg.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (Small(jpeg)) jpeg.DIBNeeded();
   } catch (const Exception&) {
+  }
+}
+
+// A JPEG changed in place, as --keep-jpeg changes it: what is written reads
+// back at the source's size. The bytes also go through the Exif thumbnail
+// remover as an Exif block.
+inline void ExerciseJpegPatcher(const uint8_t* data, size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  DropExifThumbnail(QByteArray("Exif\0\0", 6) + bytes);
+  QByteArray patched;
+  TJpegInfo header;
+  try {
+    header = ReadJpegHeader(bytes);
+    if (int64_t(header.Width) * header.Height > kFullWorkPixels) return;
+    TJpegPatcher patcher(bytes);
+    if (patcher.Refusal() != jpNone) return;
+    patched = patcher.Patch({3, 5, 40, 21}, [](TSurface& pixels, TPoint) { pixels.Image().fill(0xFF20A040u); });
+  } catch (const Exception&) {
+    return;
+  }
+  try {
+    const TJpegInfo again = ReadJpegHeader(patched);
+    if (again.Width != header.Width || again.Height != header.Height || again.Progressive) std::abort();
+    DecodeJpegToSurface(patched, JPEGDefaults(), {});
+  } catch (const Exception&) {
+    std::abort();
   }
 }
 

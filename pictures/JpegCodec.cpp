@@ -16,6 +16,7 @@
 #include <jerror.h>
 
 #include "pictures/Bitmap.h"
+#include "pictures/JpegErrors.h"
 #include "toolkit/Exceptions.h"
 #include "toolkit/Surface.h"
 
@@ -23,22 +24,13 @@ namespace {
 
 constexpr int kReducedColors = 236;
 
-struct TErrorManager {
-  jpeg_error_mgr pub;
-  jmp_buf jump;
-};
-
 // What the C callbacks of one operation share.
 struct TJob {
-  TErrorManager error{};
+  TJpegErrorManager error{};
   jpeg_progress_mgr progress{};
   const TJpegProgressHook* hook = nullptr;
   std::exception_ptr failure;  // a C++ error from a progress hook or the bitmap
 };
-
-void ErrorExit(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<TErrorManager*>(cinfo->err)->jump, 1); }
-void EmitMessage(j_common_ptr, int) {}
-void OutputMessage(j_common_ptr) {}
 
 void ProgressMonitor(j_common_ptr cinfo) {
   auto* job = static_cast<TJob*>(cinfo->client_data);
@@ -70,10 +62,7 @@ void ProgressMonitor(j_common_ptr cinfo) {
 }
 
 void Prepare(TJob& job, jpeg_common_struct& common, const TJpegProgressHook* hook) {
-  common.err = jpeg_std_error(&job.error.pub);
-  job.error.pub.error_exit = ErrorExit;
-  job.error.pub.emit_message = EmitMessage;
-  job.error.pub.output_message = OutputMessage;
+  InstallJpegErrors(common, job.error);
   job.hook = hook;
   if (hook && *hook) job.progress.progress_monitor = ProgressMonitor;
 }

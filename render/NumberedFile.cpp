@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -44,7 +45,20 @@ void GiveUsualPermissions(QFile& file) {
   if (const std::optional<mode_t> mask = CreationMask()) ::fchmod(file.handle(), 0666 & ~*mask);
 }
 
+// A file without a name in Folder, with the usual permissions (the kernel
+// applies the mask); -1 with errno set when none can be made.
+int OpenUnnamed(const QString& folder) {
+  const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+  return ::open(path.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Errors of O_TMPFILE that say the file system or the kernel cannot make a
+// file without a name, rather than that the folder cannot take a file.
+bool UnnamedUnsupported(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
+
 enum TLinkResult : uint8_t { lrDone, lrTaken, lrFailed };
+
+TLinkResult LinkResult() { return errno == EEXIST ? lrTaken : lrFailed; }
 
 // Gives the finished file Source the name Target in one step unless Target
 // exists. Where the file system has no atomic no-replace rename (some network
@@ -59,7 +73,18 @@ TLinkResult LinkNew(const QString& source, const QString& target) {
       return lrDone;
     }
   }
-  return errno == EEXIST ? lrTaken : lrFailed;
+  return LinkResult();
+}
+
+// Gives the file without a name open as Fd the name Target unless Target
+// exists: through its entry under /proc, or, where /proc is not mounted,
+// through the descriptor itself (which needs privileges).
+TLinkResult LinkUnnamed(int fd, const QString& target) {
+  const QByteArray to = QFile::encodeName(target);
+  const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+  if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0) return lrDone;
+  if (errno == ENOENT && ::linkat(fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) return lrDone;
+  return LinkResult();
 }
 
 }  // namespace
@@ -74,24 +99,48 @@ int32_t LowestFreeNumber(const QString& folder, const QString& extension, int32_
   return number;
 }
 
-TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension, int32_t first,
-                                const std::function<void(QIODevice& device)>& write) {
+TNumberedFileWriter::TNumberedFileWriter(QString folder, QString extension, int32_t first)
+    : folder_(std::move(folder)), extension_(std::move(extension)), first_(first) {
   const auto failure = [&] {
-    return EFCreateError(NumberedFileName(folder, LowestFreeNumber(folder, extension, first), extension));
+    return EFCreateError(NumberedFileName(folder_, LowestFreeNumber(folder_, extension_, first_), extension_));
   };
-  QTemporaryFile file(InFolder(folder, QStringLiteral(".vellumo-XXXXXX") + extension));
-  if (!file.open()) throw failure();
-  GiveUsualPermissions(file);
-  write(file);
-  FlushToDisk(file);
-  file.close();
-  for (int32_t number = LowestFreeNumber(folder, extension, first);;
-       number = LowestFreeNumber(folder, extension, number + 1)) {
-    const QString name = NumberedFileName(folder, number, extension);
-    switch (LinkNew(file.fileName(), name)) {
+  const int fd = OpenUnnamed(folder_);
+  if (fd >= 0) {
+    file_ = std::make_unique<QFile>();
+    if (!file_->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      throw failure();
+    }
+    unnamed_ = true;
+    return;
+  }
+  if (!UnnamedUnsupported(errno)) throw failure();
+  auto temporary = std::make_unique<QTemporaryFile>(InFolder(folder_, QStringLiteral(".vellumo-XXXXXX") + extension_));
+  if (!temporary->open()) throw failure();
+  GiveUsualPermissions(*temporary);
+  file_ = std::move(temporary);
+}
+
+TNumberedFileWriter::~TNumberedFileWriter() = default;
+
+QIODevice& TNumberedFileWriter::Device() { return *file_; }
+
+void TNumberedFileWriter::Complete() {
+  if (complete_) return;
+  FlushToDisk(*file_);
+  complete_ = true;
+}
+
+TNumberedFile TNumberedFileWriter::Commit(int32_t from) {
+  Complete();
+  for (int32_t number = LowestFreeNumber(folder_, extension_, std::max(first_, from));;
+       number = LowestFreeNumber(folder_, extension_, number + 1)) {
+    const QString name = NumberedFileName(folder_, number, extension_);
+    switch (unnamed_ ? LinkUnnamed(file_->handle(), name) : LinkNew(file_->fileName(), name)) {
       case lrDone:
-        file.setAutoRemove(false);
-        SyncFolder(folder);
+        if (!unnamed_) static_cast<QTemporaryFile&>(*file_).setAutoRemove(false);
+        file_->close();
+        SyncFolder(folder_);
         return {name, number};
       case lrTaken:
         // Another writer took the number, or something that is no file (a
@@ -101,4 +150,11 @@ TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension,
         throw EFCreateError(name);
     }
   }
+}
+
+TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension, int32_t first,
+                                const std::function<void(QIODevice& device)>& write) {
+  TNumberedFileWriter writer(folder, extension, first);
+  write(writer.Device());
+  return writer.Commit();
 }

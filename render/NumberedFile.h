@@ -2,7 +2,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class QFile;
 class QIODevice;
 
 // Saved compositions are named 1.bmp, 2.bmp, … (or .jpg) in a folder, each
@@ -24,15 +26,46 @@ struct TNumberedFile {
   int32_t Number = 0;
 };
 
-// Writes a new numbered file: Write puts the whole content into a temporary
-// file in Folder, which then takes the lowest free name from First on in one
-// step, never in place of anything that exists: a file that appears under
-// that name meanwhile, or anything else of that name (a folder), moves it on
-// to the next number. A folder that cannot be written to fails with "Cannot
-// create file %s" for the name the file would have had, a write that fails
-// midway (a full disk) with "Stream write error"; an error of Write passes
-// through. Either way no file is left. The data reaches the disk before the
-// file takes its name, and the name after, so that a power cut after the
-// save never leaves an empty or partial numbered file.
+// A new numbered file on its way. Its content goes into a file of Folder
+// that has no name yet (where the file system cannot make one, a hidden
+// temporary file), which Commit then gives the lowest free name from First
+// on in one step, never in place of anything that exists: a file that
+// appears under that name meanwhile, or anything else of that name (a
+// folder), moves it on to the next number. Destroyed uncommitted, whatever
+// the reason, it leaves nothing behind; a file without a name leaves
+// nothing even when the process is killed.
+// A folder that cannot be written to fails with "Cannot create file %s" for
+// the name the file would have had, a write that fails midway (a full disk)
+// with "Stream write error".
+class TNumberedFileWriter {
+ public:
+  TNumberedFileWriter(QString folder, QString extension, int32_t first = 1);
+  ~TNumberedFileWriter();
+  TNumberedFileWriter(const TNumberedFileWriter&) = delete;
+  TNumberedFileWriter& operator=(const TNumberedFileWriter&) = delete;
+
+  // Where the content is written.
+  QIODevice& Device();
+  // Sends the written content to the disk; Commit does it when it has not
+  // been done. Writers that take their names in turn do this first, apart.
+  void Complete();
+  // Names the file (once only), searching from the larger of First and
+  // From. The data reaches the disk before the file takes its name, and the
+  // name after, so that a power cut after the save never leaves an empty or
+  // partial numbered file.
+  TNumberedFile Commit(int32_t from = 0);
+
+ private:
+  QString folder_;
+  QString extension_;
+  int32_t first_;
+  bool unnamed_ = false;  // a file without a name, else a hidden temporary one
+  bool complete_ = false;
+  std::unique_ptr<QFile> file_;
+};
+
+// Writes a new numbered file in one go: Write puts the whole content into a
+// TNumberedFileWriter, which is then committed. An error of Write passes
+// through, and no file is left.
 TNumberedFile WriteNumberedFile(const QString& folder, const QString& extension, int32_t first,
                                 const std::function<void(QIODevice& device)>& write);

@@ -25,4 +25,6 @@ TEST(FuzzRegression, BmpReader) { Replay("BmpReader", fuzz::ExerciseBmpReader); 
 
 TEST(FuzzRegression, JpegReader) { Replay("JpegReader", fuzz::ExerciseJpegReader); }
 
+TEST(FuzzRegression, JpegPatch) { Replay("JpegPatch", fuzz::ExerciseJpegPatcher); }
+
 }  // namespace

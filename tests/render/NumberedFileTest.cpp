@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "render/NumberedFile.h"
 #include "toolkit/Exceptions.h"
@@ -111,6 +113,41 @@ TEST_F(NumberedFile, ANumberTakenDuringTheWriteIsNotReplaced) {
   EXPECT_EQ(Content("1.bmp"), "theirs");
   EXPECT_EQ(Content("2.bmp"), "ours");
   EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp"}));
+}
+
+// Until it is named, the file has no name in the folder at all (where the
+// file system can make such files), so that nothing is left of it when
+// the process ends before.
+TEST_F(NumberedFile, AFileOnItsWayShowsNowhereUntilItIsNamed) {
+  const int probe = ::open(QFile::encodeName(dir_.path()).constData(), O_TMPFILE | O_WRONLY, 0600);
+  if (probe < 0) GTEST_SKIP() << "the file system makes no files without a name";
+  ::close(probe);
+  {
+    TNumberedFileWriter dropped(dir_.path(), ".jpg");
+    dropped.Device().write("never named");
+    dropped.Complete();
+    EXPECT_TRUE(Entries().isEmpty());
+  }
+  TNumberedFileWriter writer(dir_.path(), ".jpg");
+  writer.Device().write("named");
+  writer.Complete();
+  EXPECT_TRUE(Entries().isEmpty());
+  EXPECT_EQ(writer.Commit().Path, Path("1.jpg"));
+  EXPECT_EQ(Content("1.jpg"), "named");
+  EXPECT_EQ(Entries(), QStringList({"1.jpg"}));
+}
+
+// The name's search starts at the later of the writer's first number and
+// the one Commit is given.
+TEST_F(NumberedFile, CommitCanStartTheSearchLater) {
+  Touch("1.bmp");
+  TNumberedFileWriter later(dir_.path(), ".bmp");
+  later.Device().write("later");
+  EXPECT_EQ(later.Commit(4).Number, 4);
+  TNumberedFileWriter lowest(dir_.path(), ".bmp", 3);
+  lowest.Device().write("lowest");
+  EXPECT_EQ(lowest.Commit(2).Number, 3);
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "3.bmp", "4.bmp"}));
 }
 
 TEST_F(NumberedFile, TheFileHasTheUsersUsualPermissions) {

@@ -22,7 +22,7 @@ QString ErrorOf(const QStringList& arguments) {
 
 TEST(ParseArguments, DefaultsAreTheLabelsAndThePanelsStart) {
   const TRenderSettings s = Parse({});
-  EXPECT_EQ(s.Background, "bg.jpg");
+  EXPECT_EQ(s.Backgrounds, QStringList{"bg.jpg"});
   EXPECT_EQ(s.Text, QStringLiteral("Текстъ!"));
   EXPECT_EQ(s.FontName, "Arial");
   EXPECT_EQ(s.FontSize, 10);
@@ -69,6 +69,9 @@ TEST(ParseArguments, EveryDefaultTheHelpShowsIsTheDefault) {
     EXPECT_EQ(s.ColorCount, defaults.ColorCount) << name;
     EXPECT_EQ(s.RimColor, defaults.RimColor) << name;
     EXPECT_EQ(s.At, defaults.At) << name;
+    EXPECT_EQ(s.Place, defaults.Place) << name;
+    EXPECT_EQ(s.Margin, defaults.Margin) << name;
+    EXPECT_EQ(s.FontPercent, defaults.FontPercent) << name;
   }
 }
 
@@ -161,14 +164,14 @@ TEST(ParseArguments, CaptionEscapes) {
 TEST(ParseArguments, FlagsLaterValuesAndOptionsBeforeTheBackground) {
   const TRenderSettings s =
       ParseArguments({"--bold", "--size", "12", "x.bmp", "--underline", "--frame", "--size", "14", "--angle", "-90"});
-  EXPECT_EQ(s.Background, "x.bmp");
+  EXPECT_EQ(s.Backgrounds, QStringList{"x.bmp"});
   EXPECT_TRUE(s.Bold);
   EXPECT_FALSE(s.Italic);
   EXPECT_TRUE(s.Underline);
   EXPECT_TRUE(s.Frame);
   EXPECT_EQ(s.FontSize, 14);
   EXPECT_EQ(s.Angle, -90);
-  EXPECT_EQ(ParseArguments({"--", "--odd-name.jpg"}).Background, "--odd-name.jpg");
+  EXPECT_EQ(ParseArguments({"--", "--odd-name.jpg"}).Backgrounds, QStringList{"--odd-name.jpg"});
 }
 
 TEST(ParseArguments, OutputChoices) {
@@ -176,6 +179,49 @@ TEST(ParseArguments, OutputChoices) {
   EXPECT_EQ(Parse({"--out", "b.bmp", "--format", "bmp"}).Format, ofBmp);
   EXPECT_EQ(Parse({"--out-dir", "/tmp", "--format", "jpg"}).OutDir, "/tmp");
   EXPECT_TRUE(ParseArguments({"--help"}).Help);
+}
+
+TEST(ParseArguments, BackgroundsInTheirOrderAmongTheOptions) {
+  const TRenderSettings s = ParseArguments({"b.jpg", "--jobs", "3", "a.jpg", "--keep-jpeg", "b.jpg", "--", "-c.jpg"});
+  EXPECT_EQ(s.Backgrounds, QStringList({"b.jpg", "a.jpg", "b.jpg", "-c.jpg"}));
+  EXPECT_EQ(s.Jobs, 3);
+  EXPECT_TRUE(s.KeepJpeg);
+  EXPECT_EQ(s.Format, ofJpeg);
+  EXPECT_EQ(Parse({"--keep-jpeg", "--out", "x.jpeg", "--format", "jpg"}).Format, ofJpeg);
+}
+
+struct FontSizeCase {
+  const char* Value;
+  int32_t Points;
+  int32_t Percent;  // thousandths
+};
+
+class ParseFontSize : public ::testing::TestWithParam<FontSizeCase> {};
+
+TEST_P(ParseFontSize, PointsOrAShareOfThePicturesHeight) {
+  const TRenderSettings s = Parse({"--size", "12", "--size", GetParam().Value});
+  EXPECT_EQ(s.FontSize, GetParam().Points);
+  EXPECT_EQ(s.FontPercent, GetParam().Percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ParseFontSize,
+                         ::testing::Values(FontSizeCase{"5%", 12, 5000}, FontSizeCase{"0.1%", 12, 100},
+                                           FontSizeCase{"2.25%", 12, 2250}, FontSizeCase{"50%", 12, 50000},
+                                           FontSizeCase{"12.345%", 12, 12345}, FontSizeCase{"0", 0, 0},
+                                           FontSizeCase{"30", 30, 0}));
+
+TEST(ParseArguments, APointSizeAfterAPercentageWins) {
+  const TRenderSettings s = Parse({"--size", "5%", "--size", "14"});
+  EXPECT_EQ(s.FontSize, 14);
+  EXPECT_EQ(s.FontPercent, 0);
+}
+
+TEST(ParseArguments, PlaceAndMargin) {
+  const TRenderSettings s = Parse({"--place", "Bottom-Right", "--margin", "10000"});
+  EXPECT_EQ(s.Place, agBottomRight);
+  EXPECT_EQ(s.Margin, 10000);
+  EXPECT_FALSE(s.At);
+  EXPECT_EQ(Parse({"--place", "center-left"}).Place, agCenterLeft);
 }
 
 struct ErrorCase {
@@ -191,7 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, ParseError,
     ::testing::Values(
         ErrorCase{{}, "No background picture given (see --help)"},
-        ErrorCase{{"a.jpg", "b.jpg"}, "Only one background picture can be given, not also 'b.jpg'"},
+        ErrorCase{{"a.jpg", "b.jpg", "--out", "x.jpg"},
+                  "--out names one file, but 2 backgrounds are given (see --out-dir)"},
         ErrorCase{{"a.jpg", "--colour", "clRed"}, "Unknown option --colour (see --help)"},
         ErrorCase{{"a.jpg", "--size"}, "--size needs a value"},
         ErrorCase{{"a.jpg", "--bold=yes"}, "--bold takes no value"},
@@ -216,7 +263,24 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{{"a.jpg", "--format", "png"}, "--format: 'png' is not one of bmp, jpg"},
         ErrorCase{{"a.jpg", "--out", "x.png"}, "--out: 'x.png' does not end in .bmp, .jpg or .jpeg"},
         ErrorCase{{"a.jpg", "--out", "x.bmp", "--out-dir", "d"}, "--out and --out-dir cannot be given together"},
-        ErrorCase{{"a.jpg", "--out", "x.bmp", "--format", "jpg"}, "--format jpg does not match --out 'x.bmp'"}));
+        ErrorCase{{"a.jpg", "--out", "x.bmp", "--format", "jpg"}, "--format jpg does not match --out 'x.bmp'"},
+        ErrorCase{{"a.jpg", "--jobs", "0"}, "--jobs: 0 is outside 1 to 1024"},
+        ErrorCase{{"a.jpg", "--jobs", "-1"}, "--jobs: -1 is outside 1 to 1024"},
+        ErrorCase{{"a.jpg", "--jobs", "abc"}, "'abc' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--size", "0%"}, "--size: 0% is outside 0.1% to 50%"},
+        ErrorCase{{"a.jpg", "--size", "0.09%"}, "--size: 0.09% is outside 0.1% to 50%"},
+        ErrorCase{{"a.jpg", "--size", "51%"}, "--size: 51% is outside 0.1% to 50%"},
+        ErrorCase{{"a.jpg", "--size", "5%%"}, "--size: '5%%' is neither points nor a percentage such as 2.5%"},
+        ErrorCase{{"a.jpg", "--size", "1.2345%"}, "--size: '1.2345%' is neither points nor a percentage such as 2.5%"},
+        ErrorCase{{"a.jpg", "--size", "-5%"}, "--size: '-5%' is neither points nor a percentage such as 2.5%"},
+        ErrorCase{{"a.jpg", "--size", "%"}, "--size: '%' is neither points nor a percentage such as 2.5%"},
+        ErrorCase{{"a.jpg", "--size", "5.5"}, "'5.5' is not a valid integer value"},
+        ErrorCase{{"a.jpg", "--margin", "-1"}, "--margin: -1 is outside 0 to 10000"},
+        ErrorCase{{"a.jpg", "--place", "middle"},
+                  "--place: 'middle' is not one of top-left, top-center, top-right, center-left, center, "
+                  "center-right, bottom-left, bottom-center, bottom-right"},
+        ErrorCase{{"a.jpg", "--keep-jpeg", "--format", "bmp"}, "--keep-jpeg writes JPEG, not --format bmp"},
+        ErrorCase{{"a.jpg", "--keep-jpeg", "--out", "x.bmp"}, "--keep-jpeg writes JPEG, not --out 'x.bmp'"}));
 
 TEST(HelpText, ListsEveryOptionWithItsValuesAndDefaults) {
   const QString help = RenderHelpText();
@@ -228,6 +292,9 @@ TEST(HelpText, ListsEveryOptionWithItsValuesAndDefaults) {
   }
   EXPECT_TRUE(help.contains(QStringLiteral("top-right-diagonal (Диаг-6)")));
   EXPECT_TRUE(help.contains(QStringLiteral("-360 to 360")));
+  EXPECT_TRUE(RenderOptionUnits(*FindRenderOption(QStringLiteral("--size")))
+                  .join(QLatin1Char(' '))
+                  .endsWith(QStringLiteral("picture's height; 0 to 100, or 0.1% to 50% [default: 10]")));
   for (const QString& line : help.split(QLatin1Char('\n'))) EXPECT_LE(line.size(), 79) << line.toStdString();
 }
 

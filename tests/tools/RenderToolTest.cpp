@@ -14,45 +14,9 @@
 #include "support/AddressSpace.h"
 #include "support/MadeFiles.h"
 #include "support/PixelAssert.h"
+#include "tools/ToolProcess.h"
 
 namespace {
-
-struct TRun {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
-
-// AddressSpace, when given, limits the program's address space in bytes.
-TRun Execute(const QString& program, const QStringList& arguments, const QString& folder,
-             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-             rlim_t addressSpace = 0) {
-  QProcess process;
-  process.setWorkingDirectory(folder);
-  QProcessEnvironment childEnvironment = environment;
-  // Under the limit fontconfig may fail to map its caches, scan the fonts
-  // again and, short of memory, find none of them: the cache it writes
-  // then must not be the system's, which every later program would read.
-  QTemporaryDir fontCache;
-  if (addressSpace != 0) {
-    QFile config(fontCache.filePath(QStringLiteral("fonts.conf")));
-    if (config.open(QIODevice::WriteOnly))
-      config.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + QFile::encodeName(fontCache.path()) +
-                   "</cachedir><include>/etc/fonts/fonts.conf</include></fontconfig>\n");
-    childEnvironment.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
-  }
-  process.setProcessEnvironment(childEnvironment);
-  if (addressSpace != 0) {
-    process.setChildProcessModifier([addressSpace] {
-      const rlimit limit{addressSpace, addressSpace};
-      setrlimit(RLIMIT_AS, &limit);
-    });
-  }
-  process.start(program, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 // The options section of the help or of the manual page as man shows it:
 // from the line after the one that starts with Heading to the next line
@@ -388,7 +352,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "--tile: 'Мозаика' is not one of original \\(Оригинал\\), center \\(Центр\\), "
                  "stretch \\(Растянуть\\), tile \\(Черепица\\)"},
         BadInput{"UnknownOption", {"bg.bmp", "--shadow"}, "Unknown option --shadow \\(see --help\\)"},
-        BadInput{"NoBackground", {}, "No background picture given \\(see --help\\)"}),
+        BadInput{"NoBackground", {}, "No background picture given \\(see --help\\)"},
+        // A bad option fails before any background is read.
+        BadInput{"JobsZero", {"bg.bmp", "bg.bmp", "--jobs", "0"}, "--jobs: 0 is outside 1 to 1024"},
+        BadInput{"JobsNegative", {"bg.bmp", "bg.bmp", "--jobs", "-1"}, "--jobs: -1 is outside 1 to 1024"},
+        BadInput{"JobsNotANumber", {"bg.bmp", "bg.bmp", "--jobs", "abc"}, "'abc' is not a valid integer value"},
+        BadInput{"SizeNoPercent", {"bg.bmp", "bg.bmp", "--size", "0%"}, "--size: 0% is outside 0\\.1% to 50%"},
+        BadInput{"SizeTooLarge", {"bg.bmp", "bg.bmp", "--size", "51%"}, "--size: 51% is outside 0\\.1% to 50%"},
+        BadInput{"SizeTwoPercentSigns", {"bg.bmp", "bg.bmp", "--size", "5%%"},
+                 "--size: '5%%' is neither points nor a percentage such as 2\\.5%"},
+        BadInput{"MarginNegative", {"bg.bmp", "bg.bmp", "--margin", "-1"}, "--margin: -1 is outside 0 to 10000"},
+        BadInput{"OutWithTwoBackgrounds", {"bg.bmp", "bg.bmp", "--out", "x.bmp"},
+                 "--out names one file, but 2 backgrounds are given \\(see --out-dir\\)"},
+        BadInput{"MissingPictureBeforeAnyBackground",
+                 {"bg.bmp", "broken.bmp", "--fill", "picture", "--picture", "none.bmp"},
+                 "Cannot open file none\\.bmp"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

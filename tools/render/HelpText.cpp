@@ -10,16 +10,31 @@ constexpr int kNameColumn = 2;
 constexpr int kHelpColumn = 28;
 constexpr int kWidth = 79;
 
-const char kUsage[] = "Usage: vellumo-render BACKGROUND [options]\n";
+const char kUsage[] = "Usage: vellumo-render BACKGROUND [options] [BACKGROUND...]\n";
 
 const char kDescription[] =
-    "Puts a caption on BACKGROUND (a BMP or JPEG picture, by its extension) and\n"
-    "writes the composition, at the picture's size, as n.bmp or n.jpg with the\n"
-    "lowest n for which no such file exists, in the background's folder. An\n"
-    "existing file is never replaced, except by --out. On success it prints\n"
-    "\"wrote PATH\" and \"label LEFT,TOP WIDTHxHEIGHT\" (the label's rectangle in\n"
-    "the picture); on any error, the message on standard error and status 2,\n"
-    "and no file is written.\n";
+    "Puts the same caption on each BACKGROUND (a picture of a kind the program\n"
+    "reads, such as BMP or JPEG, chosen by its extension) and writes each\n"
+    "composition, at its picture's size, as n.bmp or n.jpg with the lowest n for\n"
+    "which no such file exists, in the background's folder; the numbers follow\n"
+    "the order of the backgrounds. An existing file is never replaced, except by\n"
+    "--out. For each background it prints \"wrote PATH\" and \"label LEFT,TOP\n"
+    "WIDTHxHEIGHT\" (the label's rectangle in the picture), in the order given.\n"
+    "A background that cannot be read or written gets its message on standard\n"
+    "error (after its path when there are several) and the others go on; with\n"
+    "several backgrounds a last line says \"wrote K of N\". The status is 2 when\n"
+    "any failed, and when an option is wrong (then nothing is written), else 0.\n"
+    "While it works, a terminal shows its progress on standard error. Stopped\n"
+    "by SIGINT or SIGTERM, it starts nothing new, leaves every file it named\n"
+    "whole and no temporary file, prints \"wrote K of N\" and exits with 130 or\n"
+    "143.\n";
+
+const char kExample[] =
+    "Example: the same caption on every photo of a folder, at the bottom right\n"
+    "20 pixels in from the edges, its letters a twentieth of each photo's\n"
+    "height, written into captioned/ with the rest of each photo as it was:\n"
+    "  vellumo-render --keep-jpeg --place bottom-right --margin 20 --size 5% \\\n"
+    "    --text 'Summer 2024' --style Shadow --out-dir captioned photos/*.jpg\n";
 
 const char kListValues[] = "list values are also accepted by the control panel's Russian names";
 
@@ -62,6 +77,8 @@ QString RenderListValuesNote() { return QString::fromUtf8(kListValues); }
 
 QString RenderColorNote() { return QString::fromUtf8(kColors); }
 
+QString RenderExample() { return QString::fromUtf8(kExample); }
+
 QString RenderOptionHead(const TRenderOption& option) {
   QString head = QString::fromLatin1(option.Name);
   if (option.Argument) head += QLatin1Char(' ') + QString::fromLatin1(option.Argument);
@@ -78,6 +95,10 @@ QStringList RenderOptionUnits(const TRenderOption& option) {
   } else if (option.Kind == okInteger || option.Kind == okPoint) {
     units.last() += QLatin1Char(';');
     units << QStringLiteral("%1 to %2").arg(option.Min).arg(option.Max);
+  } else if (option.Kind == okFontSize) {
+    units.last() += QLatin1Char(';');
+    units << QStringLiteral("%1 to %2,").arg(option.Min).arg(option.Max) << QStringLiteral("or")
+          << QStringLiteral("%1% to %2%").arg(kMinFontPercent / 1000.0).arg(kMaxFontPercent / 1000);
   }
   if (option.Default) units << QStringLiteral("[default: %1]").arg(QString::fromUtf8(option.Default));
   return units;
@@ -87,5 +108,5 @@ QString RenderHelpText() {
   QString help = QString::fromUtf8(kUsage) + QLatin1Char('\n') + RenderDescription() + QLatin1Char('\n') +
                  QStringLiteral("Options (%1):\n").arg(RenderListValuesNote());
   for (const TRenderOption& option : RenderOptions()) help += Entry(option);
-  return help + QLatin1Char('\n') + RenderColorNote();
+  return help + QLatin1Char('\n') + RenderColorNote() + QLatin1Char('\n') + RenderExample();
 }

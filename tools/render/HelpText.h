@@ -14,6 +14,7 @@ QString RenderHelpText();
 QString RenderDescription();
 QString RenderListValuesNote();  // what the help's options heading adds in brackets
 QString RenderColorNote();
+QString RenderExample();  // a folder of photos, the command indented
 // "--size POINTS": the option's name and, unless it is a flag, its value.
 QString RenderOptionHead(const TRenderOption& option);
 // What the help says after the head: its text, the values or the range and

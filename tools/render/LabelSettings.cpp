@@ -62,5 +62,4 @@ void ApplyLabelSettings(const TRenderSettings& settings, const TBitmap& picture,
   label.SetBrushBackColor(settings.RimColor);
   label.SetTransparent(true);
   label.SetCaption(settings.Text);
-  label.SetBounds(settings.At.X, settings.At.Y, label.Width(), label.Height());
 }

@@ -40,6 +40,18 @@ QString Tag(const TRenderOption& option) {
   return tag;
 }
 
+// The help's example: its text filled, the command (the lines the help
+// indents by two) kept as it is, indented.
+QString ExampleSection(const QString& example) {
+  QString text;
+  QString command;
+  for (const QString& line : example.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    if (line.startsWith(QLatin1String("  "))) command += line.mid(2) + QLatin1Char('\n');
+    else text += line + QLatin1Char('\n');
+  }
+  return Roff(text) + QStringLiteral(".PP\n.RS 4\n.nf\n") + Roff(command) + QStringLiteral(".fi\n.RE\n");
+}
+
 QString Sentence(QString text) {
   text[0] = text[0].toUpper();
   return text + QLatin1Char('.');
@@ -60,6 +72,7 @@ QString RenderManPage(const QString& version, const QString& date) {
                      ".B vellumo\\-render\n"
                      ".I BACKGROUND\n"
                      ".RI [ options ]\n"
+                     ".RI [ BACKGROUND ...]\n"
                      ".SH DESCRIPTION\n")
                      .arg(date, version);
   page += Roff(RenderDescription());
@@ -67,6 +80,7 @@ QString RenderManPage(const QString& version, const QString& date) {
   for (const TRenderOption& option : RenderOptions())
     page += QStringLiteral(".TP\n") + Tag(option) + QLatin1Char('\n') + RoffUnits(RenderOptionUnits(option)) + QLatin1Char('\n');
   page += QStringLiteral(".SH COLORS\n") + Roff(RenderColorNote());
+  page += QStringLiteral(".SH EXAMPLES\n") + ExampleSection(RenderExample());
   page += QStringLiteral(".SH SEE ALSO\n.BR vellumo (1)\n");
   return page;
 }

@@ -1,6 +1,7 @@
 #include "tools/render/ParseArguments.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include "tools/render/RenderOptions.h"
@@ -41,6 +42,28 @@ TPoint ReadPoint(const TRenderOption& option, const QString& text) {
   const QStringList parts = text.split(QLatin1Char(','));
   if (parts.size() != 2) throw EUsageError(QStringLiteral("%1: '%2' is not X,Y").arg(Name(option), text));
   return {ReadBoundedInteger(option, parts[0].trimmed()), ReadBoundedInteger(option, parts[1].trimmed())};
+}
+
+// "12" (points) or "2.5%" (a share of the picture's height, kept in
+// thousandths of a percent, so that the height it gives is exact).
+TOptionValue ReadFontSize(const TRenderOption& option, const QString& text) {
+  TOptionValue value;
+  if (!text.endsWith(QLatin1Char('%'))) {
+    value.Number = ReadBoundedInteger(option, text);
+    return value;
+  }
+  static const QRegularExpression decimal(QStringLiteral("^(\\d{1,5})(?:\\.(\\d{1,3}))?%$"));
+  const QRegularExpressionMatch match = decimal.match(text);
+  if (!match.hasMatch())
+    throw EUsageError(
+        QStringLiteral("%1: '%2' is neither points nor a percentage such as 2.5%").arg(Name(option), text));
+  const int32_t thousandths =
+      match.captured(1).toInt() * 1000 + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+  if (thousandths < kMinFontPercent || thousandths > kMaxFontPercent)
+    throw EUsageError(QStringLiteral("%1: %2 is outside 0.1% to 50%").arg(Name(option), text));
+  value.Number = thousandths;
+  value.Percent = true;
+  return value;
 }
 
 // An English token or the panel's item name, in any letter case.
@@ -103,6 +126,9 @@ TOptionValue ReadValue(const TRenderOption& option, const QString& text) {
     case okPoint:
       value.Point = ReadPoint(option, text);
       break;
+    case okFontSize:
+      value = ReadFontSize(option, text);
+      break;
   }
   return value;
 }
@@ -115,18 +141,32 @@ TOutputFormat FormatOfFile(const QString& file) {
   throw EUsageError(QStringLiteral("--out: '%1' does not end in .bmp, .jpg or .jpeg").arg(file));
 }
 
-// What no single option can check: a background, and one place to write to.
+// What no single option can check: a background, one place to write to,
+// and a format that --keep-jpeg can write.
 void CheckWhole(TRenderSettings& settings, const QSet<QString>& given) {
   if (settings.Help || settings.Version) return;
-  if (settings.Background.isEmpty()) throw EUsageError(QStringLiteral("No background picture given (see --help)"));
-  if (!given.contains(QStringLiteral("--out"))) return;
-  if (given.contains(QStringLiteral("--out-dir")))
-    throw EUsageError(QStringLiteral("--out and --out-dir cannot be given together"));
-  const TOutputFormat format = FormatOfFile(settings.OutFile);
-  if (given.contains(QStringLiteral("--format")) && format != settings.Format)
-    throw EUsageError(QStringLiteral("--format %1 does not match --out '%2'")
-                          .arg(QString::fromLatin1(FormatChoices.Items[settings.Format].Token), settings.OutFile));
-  settings.Format = format;
+  if (settings.Backgrounds.isEmpty()) throw EUsageError(QStringLiteral("No background picture given (see --help)"));
+  const bool formatGiven = given.contains(QStringLiteral("--format"));
+  if (given.contains(QStringLiteral("--out"))) {
+    if (settings.Backgrounds.size() > 1)
+      throw EUsageError(QStringLiteral("--out names one file, but %1 backgrounds are given (see --out-dir)")
+                            .arg(settings.Backgrounds.size()));
+    if (given.contains(QStringLiteral("--out-dir")))
+      throw EUsageError(QStringLiteral("--out and --out-dir cannot be given together"));
+    const TOutputFormat format = FormatOfFile(settings.OutFile);
+    if (formatGiven && format != settings.Format)
+      throw EUsageError(QStringLiteral("--format %1 does not match --out '%2'")
+                            .arg(QString::fromLatin1(FormatChoices.Items[settings.Format].Token), settings.OutFile));
+    if (settings.KeepJpeg && format != ofJpeg)
+      throw EUsageError(QStringLiteral("--keep-jpeg writes JPEG, not --out '%1'").arg(settings.OutFile));
+    settings.Format = format;
+  }
+  if (settings.KeepJpeg) {
+    if (formatGiven && settings.Format != ofJpeg)
+      throw EUsageError(QStringLiteral("--keep-jpeg writes JPEG, not --format %1")
+                            .arg(QString::fromLatin1(FormatChoices.Items[settings.Format].Token)));
+    settings.Format = ofJpeg;
+  }
 }
 
 }  // namespace
@@ -138,9 +178,7 @@ TRenderSettings ParseArguments(const QStringList& arguments) {
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-      if (!settings.Background.isEmpty())
-        throw EUsageError(QStringLiteral("Only one background picture can be given, not also '%1'").arg(argument));
-      settings.Background = argument;
+      settings.Backgrounds << argument;
       continue;
     }
     if (argument == QLatin1String("--")) {

@@ -5,6 +5,12 @@
 namespace {
 
 constexpr TChoice kFormats[] = {{"bmp", "bmp", ofBmp}, {"jpg", "jpg", ofJpeg}};
+constexpr TChoice kPlaces[] = {
+    {"top-left", "top-left", agTopLeft},          {"top-center", "top-center", agTopCenter},
+    {"top-right", "top-right", agTopRight},       {"center-left", "center-left", agCenterLeft},
+    {"center", "center", agCenter},               {"center-right", "center-right", agCenterRight},
+    {"bottom-left", "bottom-left", agBottomLeft}, {"bottom-center", "bottom-center", agBottomCenter},
+    {"bottom-right", "bottom-right", agBottomRight}};
 
 template <size_t N>
 constexpr TChoiceList List(const TChoice (&items)[N]) {
@@ -21,6 +27,7 @@ using V = TOptionValue;
 }  // namespace
 
 const TChoiceList FormatChoices = List(kFormats);
+const TChoiceList PlaceChoices = List(kPlaces);
 
 const std::vector<TRenderOption>& RenderOptions() {
   static const std::vector<TRenderOption> options = {
@@ -29,19 +36,32 @@ const std::vector<TRenderOption>& RenderOptions() {
       {"--version", nullptr, okFlag, 0, 0, nullptr, nullptr, "show the version and exit",
        [](S& s, const V&) { s.Version = true; }},
       {"--out", "FILE", okText, 0, 0, nullptr, nullptr,
-       "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg)",
+       "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg); one background only",
        [](S& s, const V& v) { s.OutFile = v.Text; }},
       {"--out-dir", "DIR", okText, 0, 0, nullptr, nullptr,
-       "write n.bmp or n.jpg with the lowest free n in DIR instead of the background's folder",
+       "write n.bmp or n.jpg with the lowest free n in DIR instead of each background's folder",
        [](S& s, const V& v) { s.OutDir = v.Text; }},
       {"--format", "FORMAT", okChoice, 0, 0, &FormatChoices, "bmp", "format of the numbered file",
        [](S& s, const V& v) { s.Format = TOutputFormat(v.Choice); }},
+      {"--keep-jpeg", nullptr, okFlag, 0, 0, nullptr, nullptr,
+       "write JPEG, and keep a JPEG background's own compressed data outside the caption instead of encoding "
+       "the whole picture anew (a greyscale, CMYK or progressive JPEG, or another picture, is encoded in full, "
+       "with a note on standard error)",
+       [](S& s, const V&) { s.KeepJpeg = true; }},
+      {"--jobs", "N", okInteger, 1, 1024, nullptr, nullptr,
+       "pictures composed at once, each on a thread of its own: by default as many as the processors the run may "
+       "use, and never more than the backgrounds",
+       [](S& s, const V& v) { s.Jobs = v.Number; }},
       {"--text", "TEXT", okCaption, 0, 0, nullptr, "Текстъ!",
        "the caption; the two characters \\n make a line break, \\\\ a backslash",
        [](S& s, const V& v) { s.Text = v.Text; }},
       {"--font", "NAME", okText, 0, 0, nullptr, "Arial", "font name", [](S& s, const V& v) { s.FontName = v.Text; }},
-      {"--size", "POINTS", okInteger, 0, 100, nullptr, "10", "font size in points",
-       [](S& s, const V& v) { s.FontSize = v.Number; }},
+      {"--size", "SIZE", okFontSize, 0, 100, nullptr, "10",
+       "font size in points, or with % the height of the letters as a share of the picture's height",
+       [](S& s, const V& v) {
+         s.FontPercent = v.Percent ? v.Number : 0;
+         if (!v.Percent) s.FontSize = v.Number;
+       }},
       {"--color", "COLOR", okColor, 0, 0, nullptr, "clRed", "font colour", [](S& s, const V& v) { s.FontColor = v.Number; }},
       {"--bold", nullptr, okFlag, 0, 0, nullptr, nullptr, "bold letters (Жирный)", [](S& s, const V&) { s.Bold = true; }},
       {"--italic", nullptr, okFlag, 0, 0, nullptr, nullptr, "slanted letters (Наклон)",
@@ -84,7 +104,13 @@ const std::vector<TRenderOption>& RenderOptions() {
        [](S& s, const V& v) { s.ColorCount = v.Number; }},
       {"--rim-color", "COLOR", okColor, 0, 0, nullptr, "clBtnFace", "colour round filled letters (Край заливки)",
        [](S& s, const V& v) { s.RimColor = v.Number; }},
-      {"--at", "X,Y", okPoint, -kFarAway, kFarAway, nullptr, "0,0", "the label's top-left in picture coordinates",
+      {"--place", "PLACE", okChoice, 0, 0, &PlaceChoices, "top-left",
+       "where the label lies in the picture, inside the margin",
+       [](S& s, const V& v) { s.Place = TLMDAlignment(v.Choice); }},
+      {"--margin", "PIXELS", okInteger, 0, 10000, nullptr, "0", "space kept free at each edge of the picture by --place",
+       [](S& s, const V& v) { s.Margin = v.Number; }},
+      {"--at", "X,Y", okPoint, -kFarAway, kFarAway, nullptr, nullptr,
+       "the label's top-left in picture coordinates, in place of --place and --margin",
        [](S& s, const V& v) { s.At = v.Point; }},
   };
   return options;

@@ -6,9 +6,10 @@
 #include "render/PanelChoices.h"
 #include "tools/render/RenderSettings.h"
 
-// bmp, jpg. The other list options take the control panel's lists
-// (render/PanelChoices.h).
+// bmp, jpg; and the nine places of --place. The other list options take
+// the control panel's lists (render/PanelChoices.h).
 extern const TChoiceList FormatChoices;
+extern const TChoiceList PlaceChoices;
 
 enum TOptionKind : uint8_t {
   okFlag,       // no value
@@ -18,13 +19,20 @@ enum TOptionKind : uint8_t {
   okColor,      // a colour in its text form
   okColorList,  // colours separated by commas
   okChoice,     // one entry of Choices
-  okPoint       // "X,Y"
+  okPoint,      // "X,Y"
+  okFontSize    // points within Min..Max, or a percentage with "%" within kMinFontPercent..kMaxFontPercent
 };
+
+// The range of a font size given as a percentage, in thousandths of a
+// percent: 0.1% to 50%, with up to three decimals.
+constexpr int32_t kMinFontPercent = 100;
+constexpr int32_t kMaxFontPercent = 50000;
 
 // A value as read for an option, by kind.
 struct TOptionValue {
   QString Text;
-  int32_t Number = 0;
+  int32_t Number = 0;  // okFontSize: points, or thousandths of a percent when Percent
+  bool Percent = false;
   uint8_t Choice = 0;  // the chosen entry's Value
   std::vector<TColor> Colors;
   TPoint Point;

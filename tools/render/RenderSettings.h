@@ -1,11 +1,14 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "render/caption/LMD3DCaption.h"
 #include "render/fill/LMDGradient.h"
 #include "render/fill/LMDShapeFill.h"
+#include "toolkit/Alignment.h"
 #include "toolkit/Brush.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
@@ -19,16 +22,26 @@ struct TRenderSettings {
   bool Help = false;
   bool Version = false;
 
-  QString Background;
-  // Where to write: the lowest free n.bmp / n.jpg in OutDir (the background's
-  // folder when empty), or exactly OutFile when it is given.
+  // In the order given; each is composed with the same caption.
+  QStringList Backgrounds;
+  // Where to write: the lowest free n.bmp / n.jpg in OutDir (each
+  // background's folder when empty), or exactly OutFile when it is given
+  // (one background only).
   TOutputFormat Format = ofBmp;
   QString OutDir;
   QString OutFile;
+  // A JPEG background keeps its own coefficients outside the caption.
+  bool KeepJpeg = false;
+  // Pictures composed at once; 0: as many as the processors the process
+  // may use.
+  int32_t Jobs = 0;
 
   QString Text = QStringLiteral("Текстъ!");
   QString FontName = QStringLiteral("Arial");
-  int32_t FontSize = 10;
+  int32_t FontSize = 10;  // points
+  // The font's height as a share of the picture's height, in thousandths
+  // of a percent (5% is 5000); 0: FontSize counts.
+  int32_t FontPercent = 0;
   TColor FontColor = clRed;
   bool Bold = false;
   bool Italic = false;
@@ -54,5 +67,9 @@ struct TRenderSettings {
   int32_t ColorCount = 17;
   TColor RimColor = clBtnFace;
 
-  TPoint At;
+  // The label's top-left when given; else it is placed by Place inside
+  // the picture shrunk by Margin on every side.
+  std::optional<TPoint> At;
+  TLMDAlignment Place = agTopLeft;
+  int32_t Margin = 0;
 };

@@ -1,13 +1,15 @@
-// vellumo-render BACKGROUND [options]: puts a caption on a picture and
-// writes the composition; see --help.
-#include <QGuiApplication>
+// vellumo-render BACKGROUND [options] [BACKGROUND...]: puts a caption on
+// pictures and writes the compositions; see --help.
+#include <QString>
 #include <cstdio>
+#include <malloc.h>
 #include <new>
 
 #include "pictures/JpegStartup.h"
 #include "tools/render/HelpText.h"
 #include "tools/render/ParseArguments.h"
-#include "tools/render/RenderJob.h"
+#include "tools/render/RunBackgrounds.h"
+#include "tools/render/StopSignals.h"
 
 namespace {
 
@@ -22,6 +24,14 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before any thread starts, so that every thread holds them back.
+  TStopSignals stopSignals;
+  // Each picture's buffers (pixels, coefficients) are freed and asked for
+  // again at once by the next picture: the allocator keeps them rather
+  // than give them back to the system and have every page faulted in and
+  // cleared anew. At most one picture per thread is held.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   try {
@@ -41,22 +51,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
     StartJpegSupport();
-    // The background is decoded while the GUI application starts.
-    TRenderJob job(settings);
-    // Qt reads options of its own from the command line (-reverse,
-    // -platform, ...); a caption such as "-reverse" must stay a caption.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
-    const TRenderResult result = job.Finish();
-    const TRect& label = result.Label;
-    Print(stdout, QStringLiteral("wrote %1\nlabel %2,%3 %4x%5\n")
-                      .arg(result.Path)
-                      .arg(label.Left)
-                      .arg(label.Top)
-                      .arg(label.Width())
-                      .arg(label.Height()));
-    return 0;
+    return RunBackgrounds(settings, argv[0], stopSignals);
   } catch (const Exception& error) {
     Print(stderr, error.Message() + QLatin1Char('\n'));
   } catch (const std::bad_alloc&) {
