@@ -25,4 +25,10 @@ TEST(FuzzRegression, BmpReader) { Replay("BmpReader", fuzz::ExerciseBmpReader); 
 
 TEST(FuzzRegression, JpegReader) { Replay("JpegReader", fuzz::ExerciseJpegReader); }
 
+TEST(FuzzRegression, PngReader) { Replay("PngReader", fuzz::ExercisePngReader); }
+
+TEST(FuzzRegression, HeifReader) { Replay("HeifReader", fuzz::ExerciseHeifReader); }
+
+TEST(FuzzRegression, WebPReader) { Replay("WebPReader", fuzz::ExerciseWebPReader); }
+
 }  // namespace
