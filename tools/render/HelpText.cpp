@@ -13,8 +13,9 @@ constexpr int kWidth = 79;
 const char kUsage[] = "Usage: vellumo-render BACKGROUND [options]\n";
 
 const char kDescription[] =
-    "Puts a caption on BACKGROUND (a BMP or JPEG picture, by its extension) and\n"
-    "writes the composition, at the picture's size, as n.bmp or n.jpg with the\n"
+    "Puts a caption on BACKGROUND (a BMP, JPEG, PNG, HEIF or WebP picture, by its\n"
+    "extension; a JPEG turned upright by its EXIF orientation) and writes the\n"
+    "composition, at the picture's size, as n.bmp, n.jpg or n.png with the\n"
     "lowest n for which no such file exists, in the background's folder. An\n"
     "existing file is never replaced, except by --out. On success it prints\n"
     "\"wrote PATH\" and \"label LEFT,TOP WIDTHxHEIGHT\" (the label's rectangle in\n"

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "pictures/Jpeg.h"
+#include "pictures/PngImage.h"
 #include "render/Compose.h"
 #include "render/NumberedFile.h"
 #include "render/caption/LMDLabelFill.h"
@@ -12,20 +13,26 @@
 namespace {
 
 // Writes the composition as a BMP file, or hands it to a JPEG picture with
-// the default settings, as the window's export does.
+// the default settings or to a PNG picture, as the window's export does.
 QString Write(TBitmap& composition, const TRenderSettings& settings) {
   TJPEGImage jpeg;
+  TPNGImage png;
   TGraphic* graphic = &composition;
   if (settings.Format == ofJpeg) {
     jpeg.Assign(composition);
     graphic = &jpeg;
+  } else if (settings.Format == ofPng) {
+    png.Assign(composition);
+    graphic = &png;
   }
   if (!settings.OutFile.isEmpty()) {
     graphic->SaveToFile(settings.OutFile);
     return settings.OutFile;
   }
   const QString folder = settings.OutDir.isEmpty() ? QFileInfo(settings.Background).path() : settings.OutDir;
-  const QString extension = settings.Format == ofJpeg ? QStringLiteral(".jpg") : QStringLiteral(".bmp");
+  const QString extension = settings.Format == ofJpeg  ? QStringLiteral(".jpg")
+                            : settings.Format == ofPng ? QStringLiteral(".png")
+                                                       : QStringLiteral(".bmp");
   return WriteNumberedFile(folder, extension, 1, [&](QIODevice& device) { graphic->SaveToStream(device); }).Path;
 }
 

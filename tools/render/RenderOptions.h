@@ -6,7 +6,7 @@
 #include "render/PanelChoices.h"
 #include "tools/render/RenderSettings.h"
 
-// bmp, jpg. The other list options take the control panel's lists
+// bmp, jpg, png. The other list options take the control panel's lists
 // (render/PanelChoices.h).
 extern const TChoiceList FormatChoices;
 

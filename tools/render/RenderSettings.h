@@ -10,7 +10,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
 
-enum TOutputFormat : uint8_t { ofBmp, ofJpeg };
+enum TOutputFormat : uint8_t { ofBmp, ofJpeg, ofPng };
 
 // Everything one run of vellumo-render is asked to do, as read from the
 // command line, in the label's own terms. The defaults are the composition
@@ -20,7 +20,7 @@ struct TRenderSettings {
   bool Version = false;
 
   QString Background;
-  // Where to write: the lowest free n.bmp / n.jpg in OutDir (the background's
+  // Where to write: the lowest free n.bmp / n.jpg / n.png in OutDir (the background's
   // folder when empty), or exactly OutFile when it is given.
   TOutputFormat Format = ofBmp;
   QString OutDir;
