@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/DragScene.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 namespace {
 

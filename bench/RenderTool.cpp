@@ -12,7 +12,7 @@
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
 #include "render/caption/LMDLabelFill.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 namespace {
 

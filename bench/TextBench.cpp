@@ -2,7 +2,7 @@
 // caption effects draw up to 256 times per paint.
 #include <benchmark/benchmark.h>
 
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

@@ -7,6 +7,5 @@ class TLMDColorComboBox : public TLMDCustomColorComboBox {
  public:
   explicit TLMDColorComboBox(QWidget* parent = nullptr);
 
-  int32_t DropDownCount() const { return maxVisibleItems(); }
   void SetDropDownCount(int32_t count) { setMaxVisibleItems(count); }
 };

@@ -1,6 +1,6 @@
 #include "controls/LMDColorItem.h"
 
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ QString ItemName(const QString& text) {
 }  // namespace
 
 void DrawColorItem(TCanvas& canvas, const TRect& rect, const QString& text, const TLMDColorItemLook& look) {
-  TColor background = look.Color;
-  TColor foreground = look.Disabled ? clInactiveCaption : look.FontColor;
+  TColor background = clWindow;
+  TColor foreground = look.Disabled ? clInactiveCaption : clWindowText;
   if (look.Selected) {
     background = clHighlight;
     foreground = clHighlightText;

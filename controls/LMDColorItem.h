@@ -11,12 +11,11 @@ class TCanvas;
 // swatch and the name, or a raised swatch and the name.
 enum TLMDColorCBStyle : uint8_t { csColor, csText, csColorText, csColor3DText };
 
-// What an item is drawn with besides its text: the style, the control's
-// colour and font colour, and the item's state.
+// What an item is drawn with besides its text: the style and the item's
+// state. The pickers keep the colours of the platform's lists: a clWindow
+// background and clWindowText text.
 struct TLMDColorItemLook {
   TLMDColorCBStyle Style = csColorText;
-  TColor Color = clWindow;
-  TColor FontColor = clWindowText;
   bool Selected = false;
   bool Disabled = false;
 };

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "controls/LMDColorPicker.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/IntMath.h"
+#include "toolkit/canvas/Canvas.h"
 
 TFont EngineFont(const QFont& font) {
   TFont result;

@@ -2,7 +2,7 @@
 #include <QStyledItemDelegate>
 
 #include "controls/LMDColorItem.h"
-#include "toolkit/Font.h"
+#include "toolkit/text/Font.h"
 
 class QPainter;
 class TLMDColorPicker;

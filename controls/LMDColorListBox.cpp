@@ -1,6 +1,9 @@
 #include "controls/LMDColorListBox.h"
 
-TLMDColorListBox::TLMDColorListBox(QWidget* parent) : TLMDCustomColorListBox(parent) { Refill(); }
+TLMDColorListBox::TLMDColorListBox(QWidget* parent, TLMDColorCBOptions options)
+    : TLMDCustomColorListBox(parent, options) {
+  Refill();
+}
 
 void TLMDColorListBox::SetItemHeight(int32_t height) {
   if (itemHeight_ == height) return;

@@ -5,7 +5,7 @@
 // items (16 pixels at first).
 class TLMDColorListBox : public TLMDCustomColorListBox {
  public:
-  explicit TLMDColorListBox(QWidget* parent = nullptr);
+  TLMDColorListBox(QWidget* parent, TLMDColorCBOptions options);
 
   int32_t ItemHeight() const override { return itemHeight_; }
   void SetItemHeight(int32_t height);

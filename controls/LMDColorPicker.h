@@ -28,7 +28,9 @@ class TLMDColorPicker {
  public:
   using TNotifyEvent = std::function<void(QWidget* sender)>;
 
-  TLMDColorPicker() = default;
+  explicit TLMDColorPicker(TLMDColorCBOptions options = ColorCBOptionBit(coDefaultColors) |
+                                                          ColorCBOptionBit(coAllowAnyColor))
+      : options_(options) {}
   TLMDColorPicker(const TLMDColorPicker&) = delete;
   TLMDColorPicker& operator=(const TLMDColorPicker&) = delete;
   virtual ~TLMDColorPicker() = default;
@@ -54,7 +56,6 @@ class TLMDColorPicker {
   virtual void SetItemIndex(int32_t index) = 0;
   // Adds Text at the end, or at its place when sorted; returns its index.
   int32_t AddItem(const QString& text);
-  virtual void DeleteItem(int32_t index) = 0;
   // The height every item is drawn with.
   virtual int32_t ItemHeight() const = 0;
 
@@ -95,7 +96,7 @@ class TLMDColorPicker {
   int32_t IndexOf(const QString& text) const;
   void Sort();
 
-  TLMDColorCBOptions options_ = ColorCBOptionBit(coDefaultColors) | ColorCBOptionBit(coAllowAnyColor);
+  TLMDColorCBOptions options_;
   TLMDColorCBStyle displayStyle_ = csColorText;
   QStringList customColors_;
   TColorDialogOptions dlgOptions_ = 0;

@@ -8,7 +8,7 @@
 #include <QStylePainter>
 
 #include "controls/LMDColorItemDelegate.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
@@ -19,12 +19,6 @@ TLMDCustomColorComboBox::TLMDCustomColorComboBox(QWidget* parent) : QComboBox(pa
   connect(this, QOverload<int>::of(&QComboBox::activated), this, [this] { Change(); });
   MeasureItems();
   Refill();
-}
-
-void TLMDCustomColorComboBox::DeleteItem(int32_t index) {
-  const bool selected = index == currentIndex();
-  removeItem(index);
-  if (selected) setCurrentIndex(-1);
 }
 
 void TLMDCustomColorComboBox::InsertItem(int32_t index, const QString& text) {

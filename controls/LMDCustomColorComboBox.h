@@ -15,8 +15,6 @@ class TLMDCustomColorComboBox : public QComboBox, public TLMDColorPicker {
   QString Item(int32_t index) const override { return itemText(index); }
   int32_t ItemIndex() const override { return currentIndex(); }
   void SetItemIndex(int32_t index) override { setCurrentIndex(index); }
-  // Deleting the selected item leaves none selected.
-  void DeleteItem(int32_t index) override;
   // 15 pixels for csColor, else the font's text height + 2.
   int32_t ItemHeight() const override { return itemHeight_; }
 

@@ -4,7 +4,8 @@
 
 #include "controls/LMDColorItemDelegate.h"
 
-TLMDCustomColorListBox::TLMDCustomColorListBox(QWidget* parent) : QListWidget(parent) {
+TLMDCustomColorListBox::TLMDCustomColorListBox(QWidget* parent, TLMDColorCBOptions options)
+    : QListWidget(parent), TLMDColorPicker(options) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setItemDelegate(new TLMDColorItemDelegate(*this, *this, false));

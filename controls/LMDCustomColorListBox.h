@@ -9,14 +9,14 @@
 // coAllowDialog is set. Descendants give the item height.
 class TLMDCustomColorListBox : public QListWidget, public TLMDColorPicker {
  public:
-  explicit TLMDCustomColorListBox(QWidget* parent = nullptr);
+  TLMDCustomColorListBox(QWidget* parent, TLMDColorCBOptions options);
 
   int32_t Count() const override { return count(); }
   QString Item(int32_t index) const override;
   int32_t ItemIndex() const override;
   void SetItemIndex(int32_t index) override;
   // Deleting the selected item leaves none selected.
-  void DeleteItem(int32_t index) override;
+  void DeleteItem(int32_t index);
 
  protected:
   QWidget* Widget() override { return this; }

@@ -8,6 +8,10 @@
 class TFolderEntry {
  public:
   TFolderEntry(int folder, const char* name, unsigned char type);
+  // It points into the folder's read buffer and descriptor, which live only
+  // while the entry is being visited.
+  TFolderEntry(const TFolderEntry&) = delete;
+  TFolderEntry& operator=(const TFolderEntry&) = delete;
 
   // Decoded from the file system's bytes as UTF-8; what is not valid UTF-8
   // becomes U+FFFD, so such a name may not open again.

@@ -41,8 +41,12 @@ class TUpdatesSuspended {
 // A volume or a folder. Placeholders are plain items.
 class TRzDirectoryTree::TNode : public QTreeWidgetItem {
  public:
-  TNode(QString path, QIcon icon, QIcon openIcon)
-      : QTreeWidgetItem(UserType), Path(std::move(path)), Icon(std::move(icon)), OpenIcon(std::move(openIcon)) {
+  TNode(QString path, QIcon icon, bool isVolume, bool plainFolder)
+      : QTreeWidgetItem(UserType),
+        Path(std::move(path)),
+        Icon(std::move(icon)),
+        IsVolume(isVolume),
+        PlainFolder(plainFolder) {
     setIcon(0, Icon);
   }
 
@@ -52,9 +56,11 @@ class TRzDirectoryTree::TNode : public QTreeWidgetItem {
 
   const QString Path;  // ends in "/"
   const QIcon Icon;
-  const QIcon OpenIcon;  // shown while the node is selected
+  const bool IsVolume;
+  // Whether Icon is the plain folder's, which turns into the open folder's
+  // while the node is selected; a volume's or the home folder's stays.
+  const bool PlainFolder;
   bool ChildrenRead = false;
-  bool IsVolume = false;
   int64_t DeviceId = -1;  // a volume's, as last seen
 };
 
@@ -140,8 +146,7 @@ void TRzDirectoryTree::Build() {
     std::sort(volumes.begin(), volumes.end(),
               [](const TVolume& a, const TVolume& b) { return a.MountPoint < b.MountPoint; });
     for (const TVolume& volume : volumes) {
-      TNode* node = NewNode(NodePathOf(volume.MountPoint), VolumeText(volume));
-      node->IsVolume = true;
+      TNode* node = NewNode(NodePathOf(volume.MountPoint), VolumeText(volume), true);
       node->DeviceId = volume.DeviceId;
       addTopLevelItem(node);
       // Removable media, CD-ROMs and the unknown are not touched to find
@@ -155,10 +160,12 @@ void TRzDirectoryTree::Build() {
   if (TNode* start = RootHolding(NodePathOf(QDir::currentPath()))) SetCurrentFolder(FolderOf(start->Path));
 }
 
-TRzDirectoryTree::TNode* TRzDirectoryTree::NewNode(const QString& path, const QString& text) {
-  const QIcon icon = icons_.icon(QFileInfo(path));
-  const bool plainFolder = icon.cacheKey() == icons_.icon(QAbstractFileIconProvider::Folder).cacheKey();
-  auto* node = new TNode(path, icon, plainFolder ? style()->standardIcon(QStyle::SP_DirOpenIcon) : icon);
+TRzDirectoryTree::TNode* TRzDirectoryTree::NewNode(const QString& path, const QString& text, bool volume) {
+  // The provider's icon for a path may be a special one (the home folder's)
+  // that its type calls a folder too: which icon a node has is decided here.
+  const bool plainFolder = !volume && path != NodePathOf(QDir::homePath());
+  auto* node = new TNode(path, plainFolder ? icons_.icon(QAbstractFileIconProvider::Folder) : icons_.icon(QFileInfo(path)),
+                         volume, plainFolder);
   node->setText(0, text);
   return node;
 }
@@ -171,7 +178,7 @@ void TRzDirectoryTree::ReadChildren(TNode* node) {
   node->ChildrenRead = true;
   QList<QTreeWidgetItem*> children;
   for (const QString& name : SubfolderNames(node->Path, showHiddenDirs_)) {
-    TNode* child = NewNode(node->Path + name + kSeparator, name);
+    TNode* child = NewNode(node->Path + name + kSeparator, name, false);
     // A folder link is probed like a folder, one level deep as always, so
     // a link loop unfolds one level per expansion.
     if (HasSubfolder(child->Path, showHiddenDirs_)) AddPlaceholder(child);
@@ -184,7 +191,7 @@ void TRzDirectoryTree::SelectionChanged(QTreeWidgetItem* current, QTreeWidgetIte
   if (TNode* left = TNode::Of(previous)) left->setIcon(0, left->Icon);
   TNode* node = TNode::Of(current);
   if (!node) return;
-  node->setIcon(0, node->OpenIcon);
+  if (node->PlainFolder) node->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
   if (node->IsVolume) FollowVolume(node);
   if (fileList_) fileList_->SetFolder(CurrentFolder());
   if (OnChange) OnChange();

@@ -63,7 +63,8 @@ class TRzDirectoryTree : public QTreeWidget {
   void Create();
   // Fills the tree with the volumes and selects the starting folder.
   void Build();
-  TNode* NewNode(const QString& path, const QString& text);
+  // A volume's root (Volume) or a folder.
+  TNode* NewNode(const QString& path, const QString& text, bool volume);
   void AddPlaceholder(TNode* node);
   // Replaces the node's children by its folders.
   void ReadChildren(TNode* node);

@@ -100,7 +100,10 @@ TRzFileListBox::TRzFileListBox(QWidget* parent)
 
 void TRzFileListBox::SetFolder(const QString& folder) {
   if (folder == folder_) return;
-  folder_ = QDir::setCurrent(folder) ? QDir::currentPath() : QDir::cleanPath(QDir(folder).absolutePath());
+  // The list and the process share one current folder: a folder that
+  // cannot be entered leaves both where they were.
+  QDir::setCurrent(folder);
+  folder_ = QDir::currentPath();
   Reread();
 }
 

@@ -19,7 +19,8 @@ class TRzFileListBox : public QListView {
   QString Folder() const { return folder_; }
   // Shows Folder unless it is the one shown: it becomes the process's
   // current folder, which is taken back as the list's folder and listed. A
-  // folder that cannot be entered is kept as given and lists nothing.
+  // folder that cannot be entered leaves the list and the process in the
+  // folder they were in, which is listed again.
   void SetFolder(const QString& folder);
   // Masks separated by ";" ("*.*" by default). A change lists again.
   QString Mask() const { return mask_; }

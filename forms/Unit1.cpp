@@ -11,11 +11,16 @@
 
 #include "controls/LMDColorComboBox.h"
 #include "controls/LMDColorListBox.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit1Layout.h"
 #include "forms/Unit2.h"
 #include "render/PanelChoices.h"
+#include "toolkit/window/ButtonGroups.h"
 #include "toolkit/window/Dialogs.h"
+#include "toolkit/window/FilledHost.h"
+#include "toolkit/window/LMDExtSpinEdit.h"
+#include "toolkit/window/LMDFontComboBox.h"
+#include "toolkit/window/PageControl.h"
+#include "toolkit/window/RzBmpButton.h"
 
 TForm1* Form1 = nullptr;
 
@@ -47,121 +52,143 @@ TLMDLabelFill& L1() { return Form2->L1; }
 
 TForm1::TForm1()
     : TForm(QStringLiteral("Vellumo v2.0 (Prof)"),
-            Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      PageControl1(Placed(new TPageControl(this), "PageControl1", QRect(0, 0, 464, 178))),
-      TabSheet1(Named(new TFilledHost(PageControl1, LMDFill4), "TabSheet1")),
-      GroupBox3(NewGroupBox(TabSheet1, "GroupBox3", QStringLiteral("Шрифт"), {8, 2, 153, 149})),
-      FCB1(Placed(new TLMDFontComboBox(GroupBox3), "FCB1", {10, 18, 123, 21})),
-      LMDColorComboBox1(NewColorComboBox(GroupBox3, "LMDColorComboBox1", {10, 40, 123, 21}, csColor3DText)),
-      RzBmpButton7(NewDialogButton(GroupBox3, "RzBmpButton7", {135, 44})),
-      CheckBox1(Placed(new QCheckBox(QStringLiteral("Рамка"), GroupBox3), "CheckBox1", {94, 74, 55, 17})),
-      AttrBox(Placed(
-          new TLMDCheckGroup(GroupBox3, QStringLiteral("Шрифт"),
-                             {QStringLiteral("Жирный"), QStringLiteral("Наклон"), QStringLiteral("Подчеркн")}, 15),
-          "AttrBox", {4, 72, 87, 67})),
-      SE6(NewSpinEdit(GroupBox3, "SE6", {98, 116}, 0, 100, 1)),
-      GroupBox4(NewGroupBox(TabSheet1, "GroupBox4", QStringLiteral("Объем"), {166, 2, 185, 149})),
-      LMDComboBox1(
-          NewChoiceComboBox(GroupBox4, "LMDComboBox1", {44, 16, 129, 21}, StyleChoices, QStringLiteral("None"))),
-      LMDExtSpinEdit1(NewSpinEdit(GroupBox4, "LMDExtSpinEdit1", {44, 40}, 0, 100, 1)),
-      LMDExtSpinEdit3(NewSpinEdit(GroupBox4, "LMDExtSpinEdit3", {124, 40}, 0, 100, 1)),
-      LMDExtSpinEdit2(NewSpinEdit(GroupBox4, "LMDExtSpinEdit2", {44, 66}, -360, 360, 0)),
-      LMDExtSpinEdit4(NewSpinEdit(GroupBox4, "LMDExtSpinEdit4", {124, 68}, -20, 100, 0)),
-      GroupBox1(NewGroupBox(GroupBox4, "GroupBox1", QStringLiteral("Цвет"), {2, 86, 181, 61})),
-      CCB1(NewColorComboBox(GroupBox1, "CCB1", {36, 15, 111, 21}, csColor3DText)),
-      RzBmpButton1(NewDialogButton(GroupBox1, "RzBmpButton1", {150, 20})),
-      CCB2(NewColorComboBox(GroupBox1, "CCB2", {36, 37, 111, 21}, csColor3DText)),
-      RzBmpButton2(NewDialogButton(GroupBox1, "RzBmpButton2", {150, 42})),
-      RG1(Placed(new TRadioGroup(TabSheet1, QStringLiteral("Тень"), TextsOf(DirectionChoices)), "RG1",
-                 {354, 6, 95, 117})),
-      TabSheet2(Named(new THostWidget(PageControl1), "TabSheet2")),
-      RG2(Placed(new TRadioGroup(TabSheet2, QStringLiteral("Эффекты"), TextsOf(FillChoices)), "RG2", {2, 4, 81, 95})),
-      CCB6(NewColorComboBox(TabSheet2, "CCB6", {8, 122, 69, 21}, csColorText)),
-      RzBmpButton8(NewDialogButton(TabSheet2, "RzBmpButton8", {79, 126})),
-      PageControl2(Placed(new TPageControl(TabSheet2), "PageControl2", {96, 0, 177, 150})),
-      Bit(Named(new QWidget(PageControl2), "Bit")),
-      P2(NewPanel(Bit, "P2")),
-      RzBmpButton3(Placed(new TRzBmpButton(P2, TRzBmpButton::bgPicture), "RzBmpButton3", {113, 16, 25, 21})),
-      ComboBox1(NewChoiceComboBox(P2, "ComboBox1", {46, 62, 83, 21}, TileChoices, QStringLiteral("Оригинал"))),
-      Bru(Named(new QWidget(PageControl2), "Bru")),
-      P3(NewPanel(Bru, "P3")),
-      CCB3(NewColorComboBox(P3, "CCB3", {6, 24, 91, 21}, csColor3DText)),
-      RzBmpButton4(NewDialogButton(P3, "RzBmpButton4", {99, 29})),
-      ComboBox2(NewChoiceComboBox(P3, "ComboBox2", {8, 76, 107, 21}, BrushStyleChoices, QStringLiteral("Сплошная"))),
-      Gra(Named(new QWidget(PageControl2), "Gra")),
-      CLB(Placed(new TLMDColorListBox(Gra), "CLB", {8, 8, 111, 43})),
-      Button1(Placed(new QPushButton(QStringLiteral("+"), Gra), "Button1", {124, 8, 21, 19})),
-      Button2(Placed(new QPushButton(QStringLiteral("-"), Gra), "Button2", {124, 30, 21, 19})),
-      LMDComboBox2(
-          NewChoiceComboBox(Gra, "LMDComboBox2", {46, 68, 103, 21}, GradientStyleChoices, QStringLiteral("Вертикаль"))),
-      LMDExtSpinEdit5(NewSpinEdit(Gra, "LMDExtSpinEdit5", {100, 90}, 0, 100, 16)),
-      TabSheet7(Named(new QWidget(PageControl1), "TabSheet7")),
-      Memo1(Placed(new QPlainTextEdit(QStringLiteral("Текстъ!"), TabSheet7), "Memo1", {16, 6, 427, 138})) {
+            Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   SetClientBounds(223, 304, 464, 178);
   // A tool window's frame cannot be sized.
   setFixedSize(size());
-  Describe();
+  PageControl1 = Placed(new TPageControl(this), "PageControl1", QRect(0, 0, 464, 178));
+  BuildFontPage();
+  BuildFillPage();
+  BuildTextPage();
   Connect();
   FormCreate();
 }
 
-void TForm1::Describe() {
-  PageControl1->addTab(TabSheet1, QStringLiteral("Шрифт 3D"));
-  PageControl1->addTab(TabSheet2, QStringLiteral("Заливка"));
-  PageControl1->addTab(TabSheet7, QStringLiteral("Текст"));
-  PageControl2->addTab(Bit, QStringLiteral("Картинка"));
-  PageControl2->addTab(Bru, QStringLiteral("Заливка"));
-  PageControl2->addTab(Gra, QStringLiteral("Градиент"));
-  PageControl1->SetActivePage(TabSheet2);
-  PageControl2->SetActivePage(Gra);
-
+// Page "Шрифт 3D": a yellow hatching under three boxes.
+void TForm1::BuildFontPage() {
   DescribeHatch(LMDFill4);
+  TabSheet1 = Named(new TFilledHost(PageControl1, LMDFill4), "TabSheet1");
+  PageControl1->addTab(TabSheet1, QStringLiteral("Шрифт 3D"));
+  BuildFontBox();
+  BuildVolumeBox();
+  BuildDirectionGroup();
+}
+
+void TForm1::BuildFontBox() {
+  GroupBox3 = NewGroupBox(TabSheet1, "GroupBox3", QStringLiteral("Шрифт"), {8, 2, 153, 149});
   AddHatch(GroupBox3, LMDFill1);
+  FCB1 = Placed(new TLMDFontComboBox(GroupBox3), "FCB1", {10, 18, 123, 21});
+  LMDColorComboBox1 = NewColorComboBox(GroupBox3, "LMDColorComboBox1", {10, 40, 123, 21}, csColor3DText);
+  RzBmpButton7 = NewDialogButton(GroupBox3, "RzBmpButton7", {135, 44});
+  CheckBox1 = Placed(new QCheckBox(QStringLiteral("Рамка"), GroupBox3), "CheckBox1", {94, 74, 55, 17});
+  CheckBox1->setAutoFillBackground(true);
+  AttrBox = Placed(new TLMDCheckGroup(GroupBox3, QStringLiteral("Шрифт"),
+                                      {QStringLiteral("Жирный"), QStringLiteral("Наклон"), QStringLiteral("Подчеркн")}, 15),
+                   "AttrBox", {4, 72, 87, 67});
+  SetCaptionFamily(AttrBox, QStringLiteral("Courier New"));
+  SE6 = NewSpinEdit(GroupBox3, "SE6", {98, 116}, 0, 100, 1);
+  SE6->setToolTip(QStringLiteral("Размер шрифта"));
+}
+
+void TForm1::BuildVolumeBox() {
+  GroupBox4 = NewGroupBox(TabSheet1, "GroupBox4", QStringLiteral("Объем"), {166, 2, 185, 149});
   AddHatch(GroupBox4, LMDFill2);
-  AddHatch(GroupBox1, LMDFill3);
-
-  QFont courier = AttrBox->font();
-  courier.setFamily(QStringLiteral("Courier New"));
-  for (QGroupBox* box : {static_cast<QGroupBox*>(AttrBox), static_cast<QGroupBox*>(RG1)}) {
-    // The caption only: the items keep the window's font.
-    for (QWidget* item : box->findChildren<QWidget*>()) item->setFont(font());
-    box->setFont(courier);
-  }
-  RG1->setAutoFillBackground(true);
-  RG1->setEnabled(false);
-
+  LMDComboBox1 = NewChoiceComboBox(GroupBox4, "LMDComboBox1", {44, 16, 129, 21}, StyleChoices, QStringLiteral("None"));
+  LMDComboBox1->setToolTip(QStringLiteral("Эффекты объема"));
+  LMDExtSpinEdit1 = NewSpinEdit(GroupBox4, "LMDExtSpinEdit1", {44, 40}, 0, 100, 1);
+  LMDExtSpinEdit3 = NewSpinEdit(GroupBox4, "LMDExtSpinEdit3", {124, 40}, 0, 100, 1);
+  LMDExtSpinEdit2 = NewSpinEdit(GroupBox4, "LMDExtSpinEdit2", {44, 66}, -360, 360, 0);
+  LMDExtSpinEdit2->setToolTip(QStringLiteral("Поворот"));
+  LMDExtSpinEdit4 = NewSpinEdit(GroupBox4, "LMDExtSpinEdit4", {124, 68}, -20, 100, 0);
+  LMDExtSpinEdit4->setToolTip(QStringLiteral("Растянуть надпись"));
+  BuildColorBox();
   AddLabel(GroupBox4, QStringLiteral("Стиль"), {8, 19});
   AddLabel(GroupBox4, QStringLiteral("Свет"), {8, 43});
   AddLabel(GroupBox4, QStringLiteral("Тень"), {96, 43});
   AddLabel(GroupBox4, QStringLiteral("Угол"), {8, 69});
   AddLabel(GroupBox4, QStringLiteral("<---->"), {88, 71});
+}
+
+void TForm1::BuildColorBox() {
+  GroupBox1 = NewGroupBox(GroupBox4, "GroupBox1", QStringLiteral("Цвет"), {2, 86, 181, 61});
+  AddHatch(GroupBox1, LMDFill3);
+  CCB1 = NewColorComboBox(GroupBox1, "CCB1", {36, 15, 111, 21}, csColor3DText);
+  RzBmpButton1 = NewDialogButton(GroupBox1, "RzBmpButton1", {150, 20});
+  CCB2 = NewColorComboBox(GroupBox1, "CCB2", {36, 37, 111, 21}, csColor3DText);
+  RzBmpButton2 = NewDialogButton(GroupBox1, "RzBmpButton2", {150, 42});
   AddLabel(GroupBox1, QStringLiteral("Свет"), {8, 19});
   AddLabel(GroupBox1, QStringLiteral("Тень"), {8, 41});
+}
+
+void TForm1::BuildDirectionGroup() {
+  RG1 = Placed(new TRadioGroup(TabSheet1, QStringLiteral("Тень"), TextsOf(DirectionChoices)), "RG1", {354, 6, 95, 117});
+  SetCaptionFamily(RG1, QStringLiteral("Courier New"));
+  RG1->setAutoFillBackground(true);
+  RG1->setEnabled(false);
+}
+
+// Page "Заливка", the page shown first, with its sub-page "Градиент".
+void TForm1::BuildFillPage() {
+  TabSheet2 = Named(new THostWidget(PageControl1), "TabSheet2");
+  PageControl1->addTab(TabSheet2, QStringLiteral("Заливка"));
+  PageControl1->SetActivePage(TabSheet2);
+  RG2 = Placed(new TRadioGroup(TabSheet2, QStringLiteral("Эффекты"), TextsOf(FillChoices)), "RG2", {2, 4, 81, 95});
+  CCB6 = NewColorComboBox(TabSheet2, "CCB6", {8, 122, 69, 21}, csColorText);
+  CCB6->setToolTip(QStringLiteral("Цвет края заливки"));
+  RzBmpButton8 = NewDialogButton(TabSheet2, "RzBmpButton8", {79, 126});
+  PageControl2 = Placed(new TPageControl(TabSheet2), "PageControl2", {96, 0, 177, 150});
+  BuildPictureSubPage();
+  BuildBrushSubPage();
+  BuildGradientSubPage();
+  PageControl2->SetActivePage(Gra);
   AddLabel(TabSheet2, QStringLiteral("Край заливки"), {6, 106});
+  BuildPreview();
+}
+
+void TForm1::BuildPictureSubPage() {
+  Bit = Named(new QWidget(PageControl2), "Bit");
+  PageControl2->addTab(Bit, QStringLiteral("Картинка"));
+  P2 = NewPanel(Bit, "P2");
+  RzBmpButton3 = Placed(new TRzBmpButton(P2, TRzBmpButton::bgPicture), "RzBmpButton3", {113, 16, 25, 21});
+  RzBmpButton3->setToolTip(QStringLiteral("Выбрать картинку"));
+  ComboBox1 = NewChoiceComboBox(P2, "ComboBox1", {46, 62, 83, 21}, TileChoices, QStringLiteral("Оригинал"));
   AddLabel(P2, QStringLiteral("Выбрать картинку"), {8, 20});
   AddLabel(P2, QStringLiteral("Стиль"), {8, 65});
+}
+
+void TForm1::BuildBrushSubPage() {
+  Bru = Named(new QWidget(PageControl2), "Bru");
+  PageControl2->addTab(Bru, QStringLiteral("Заливка"));
+  P3 = NewPanel(Bru, "P3");
+  CCB3 = NewColorComboBox(P3, "CCB3", {6, 24, 91, 21}, csColor3DText);
+  RzBmpButton4 = NewDialogButton(P3, "RzBmpButton4", {99, 29});
+  ComboBox2 = NewChoiceComboBox(P3, "ComboBox2", {8, 76, 107, 21}, BrushStyleChoices, QStringLiteral("Сплошная"));
   AddLabel(P3, QStringLiteral("Цвет"), {8, 8});
   AddLabel(P3, QStringLiteral("Стиль"), {8, 60});
-  AddLabel(Gra, QStringLiteral("Стиль"), {8, 71});
-  AddLabel(Gra, QStringLiteral("Колич. цветов"), {8, 94});
-  CheckBox1->setAutoFillBackground(true);
+}
 
-  SE6->setToolTip(QStringLiteral("Размер шрифта"));
-  LMDComboBox1->setToolTip(QStringLiteral("Эффекты объема"));
-  LMDExtSpinEdit2->setToolTip(QStringLiteral("Поворот"));
-  LMDExtSpinEdit4->setToolTip(QStringLiteral("Растянуть надпись"));
-  CCB6->setToolTip(QStringLiteral("Цвет края заливки"));
-  RzBmpButton3->setToolTip(QStringLiteral("Выбрать картинку"));
+void TForm1::BuildGradientSubPage() {
+  Gra = Named(new QWidget(PageControl2), "Gra");
+  PageControl2->addTab(Gra, QStringLiteral("Градиент"));
+  CLB = Placed(new TLMDColorListBox(Gra, ColorCBOptionBit(coAllowAnyColor)), "CLB", {8, 8, 111, 43});
+  CLB->SetItemHeight(16);
+  Button1 = Placed(new QPushButton(QStringLiteral("+"), Gra), "Button1", {124, 8, 21, 19});
   Button1->setToolTip(QStringLiteral("Добавить цвет"));
+  Button2 = Placed(new QPushButton(QStringLiteral("-"), Gra), "Button2", {124, 30, 21, 19});
   Button2->setToolTip(QStringLiteral("Удалить цвет"));
-
   QFont minus = Button2->font();
   minus.setPixelSize(19);
   minus.setBold(true);
   Button2->setFont(minus);
-  CLB->SetOptions(ColorCBOptionBit(coAllowAnyColor));
-  CLB->SetItemHeight(16);
+  LMDComboBox2 =
+      NewChoiceComboBox(Gra, "LMDComboBox2", {46, 68, 103, 21}, GradientStyleChoices, QStringLiteral("Вертикаль"));
+  LMDExtSpinEdit5 = NewSpinEdit(Gra, "LMDExtSpinEdit5", {100, 90}, 0, 100, 16);
+  AddLabel(Gra, QStringLiteral("Стиль"), {8, 71});
+  AddLabel(Gra, QStringLiteral("Колич. цветов"), {8, 94});
+}
 
+// The fill preview: the fill settings on a swatch of its own.
+void TForm1::BuildPreview() {
   Im1.SetBounds(280, 2, 171, 145);
   Im1.SetColor(clBtnFace);
   Im1.Bevel().SetMode(bmCustom);
@@ -169,6 +196,12 @@ void TForm1::Describe() {
   Im1.FillObject().SetTileMode(tmNone);
   Im1.FillObject().Gradient().SetTwoColors(false);
   Im1.SetParent(TabSheet2);
+}
+
+void TForm1::BuildTextPage() {
+  TabSheet7 = Named(new QWidget(PageControl1), "TabSheet7");
+  PageControl1->addTab(TabSheet7, QStringLiteral("Текст"));
+  Memo1 = Placed(new QPlainTextEdit(QStringLiteral("Текстъ!"), TabSheet7), "Memo1", {16, 6, 427, 138});
 }
 
 void TForm1::Connect() {

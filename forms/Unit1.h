@@ -43,50 +43,50 @@ class TForm1 : public TForm {
   TLMDFill Im1;
 
   // Components, in the description's order, each inside the one before it
-  // that holds it.
-  TPageControl* const PageControl1;
-  TFilledHost* const TabSheet1;
-  QGroupBox* const GroupBox3;
-  TLMDFontComboBox* const FCB1;
-  TLMDColorComboBox* const LMDColorComboBox1;
-  TRzBmpButton* const RzBmpButton7;
-  QCheckBox* const CheckBox1;
-  TLMDCheckGroup* const AttrBox;
-  TLMDExtSpinEdit* const SE6;
-  QGroupBox* const GroupBox4;
-  QComboBox* const LMDComboBox1;
-  TLMDExtSpinEdit* const LMDExtSpinEdit1;
-  TLMDExtSpinEdit* const LMDExtSpinEdit3;
-  TLMDExtSpinEdit* const LMDExtSpinEdit2;
-  TLMDExtSpinEdit* const LMDExtSpinEdit4;
-  QGroupBox* const GroupBox1;
-  TLMDColorComboBox* const CCB1;
-  TRzBmpButton* const RzBmpButton1;
-  TLMDColorComboBox* const CCB2;
-  TRzBmpButton* const RzBmpButton2;
-  TRadioGroup* const RG1;
-  THostWidget* const TabSheet2;
-  TRadioGroup* const RG2;
-  TLMDColorComboBox* const CCB6;
-  TRzBmpButton* const RzBmpButton8;
-  TPageControl* const PageControl2;
-  QWidget* const Bit;
-  QFrame* const P2;
-  TRzBmpButton* const RzBmpButton3;
-  QComboBox* const ComboBox1;
-  QWidget* const Bru;
-  QFrame* const P3;
-  TLMDColorComboBox* const CCB3;
-  TRzBmpButton* const RzBmpButton4;
-  QComboBox* const ComboBox2;
-  QWidget* const Gra;
-  TLMDColorListBox* const CLB;
-  QPushButton* const Button1;
-  QPushButton* const Button2;
-  QComboBox* const LMDComboBox2;
-  TLMDExtSpinEdit* const LMDExtSpinEdit5;
-  QWidget* const TabSheet7;
-  QPlainTextEdit* const Memo1;
+  // that holds it; made by the builders below.
+  TPageControl* PageControl1 = nullptr;
+  TFilledHost* TabSheet1 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  TLMDFontComboBox* FCB1 = nullptr;
+  TLMDColorComboBox* LMDColorComboBox1 = nullptr;
+  TRzBmpButton* RzBmpButton7 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  TLMDCheckGroup* AttrBox = nullptr;
+  TLMDExtSpinEdit* SE6 = nullptr;
+  QGroupBox* GroupBox4 = nullptr;
+  QComboBox* LMDComboBox1 = nullptr;
+  TLMDExtSpinEdit* LMDExtSpinEdit1 = nullptr;
+  TLMDExtSpinEdit* LMDExtSpinEdit3 = nullptr;
+  TLMDExtSpinEdit* LMDExtSpinEdit2 = nullptr;
+  TLMDExtSpinEdit* LMDExtSpinEdit4 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  TLMDColorComboBox* CCB1 = nullptr;
+  TRzBmpButton* RzBmpButton1 = nullptr;
+  TLMDColorComboBox* CCB2 = nullptr;
+  TRzBmpButton* RzBmpButton2 = nullptr;
+  TRadioGroup* RG1 = nullptr;
+  THostWidget* TabSheet2 = nullptr;
+  TRadioGroup* RG2 = nullptr;
+  TLMDColorComboBox* CCB6 = nullptr;
+  TRzBmpButton* RzBmpButton8 = nullptr;
+  TPageControl* PageControl2 = nullptr;
+  QWidget* Bit = nullptr;
+  QFrame* P2 = nullptr;
+  TRzBmpButton* RzBmpButton3 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QWidget* Bru = nullptr;
+  QFrame* P3 = nullptr;
+  TLMDColorComboBox* CCB3 = nullptr;
+  TRzBmpButton* RzBmpButton4 = nullptr;
+  QComboBox* ComboBox2 = nullptr;
+  QWidget* Gra = nullptr;
+  TLMDColorListBox* CLB = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QComboBox* LMDComboBox2 = nullptr;
+  TLMDExtSpinEdit* LMDExtSpinEdit5 = nullptr;
+  QWidget* TabSheet7 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
   // The picture dialog's filter, and the colour dialog of "+", which keeps
   // its colour and custom colours between runs.
   const QString OPD1Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
@@ -131,10 +131,20 @@ class TForm1 : public TForm {
   bool UserMayClose() const override { return false; }
 
  private:
-  // The rest of the description: the labels beside the components, the
-  // hatched hosts inside the boxes, the windowless components' settings,
-  // the tooltips and the start pages.
-  void Describe();
+  // The description, one builder per page or box: each makes its
+  // components with all the description sets on them (place, caption,
+  // items, hint, font, options) and the labels beside them.
+  void BuildFontPage();
+  void BuildFontBox();
+  void BuildVolumeBox();
+  void BuildColorBox();
+  void BuildDirectionGroup();
+  void BuildFillPage();
+  void BuildPictureSubPage();
+  void BuildBrushSubPage();
+  void BuildGradientSubPage();
+  void BuildPreview();
+  void BuildTextPage();
   // Each control's event to its handler.
   void Connect();
   void FormCreate();

@@ -7,8 +7,10 @@
 #include <QStyleOptionGroupBox>
 
 #include "controls/LMDColorComboBox.h"
-#include "forms/Unit1Controls.h"
 #include "render/fill/LMDFill.h"
+#include "toolkit/window/FilledHost.h"
+#include "toolkit/window/LMDExtSpinEdit.h"
+#include "toolkit/window/RzBmpButton.h"
 
 QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption, const QRect& bounds) {
   return Placed(new QGroupBox(caption, parent), name, bounds);
@@ -58,6 +60,14 @@ QStringList TextsOf(const TChoiceList& list) {
   QStringList texts;
   for (const TChoice& choice : list) texts << QString::fromUtf8(choice.Text);
   return texts;
+}
+
+void SetCaptionFamily(QGroupBox* box, const QString& family) {
+  const QFont items = box->font();
+  for (QWidget* item : box->findChildren<QWidget*>()) item->setFont(items);
+  QFont caption = items;
+  caption.setFamily(family);
+  box->setFont(caption);
 }
 
 void DescribeHatch(TLMDFill& fill) {

@@ -54,6 +54,9 @@ TRzBmpButton* NewDialogButton(QWidget* parent, const char* name, QPoint at);
 // The texts of a list, in its order.
 QStringList TextsOf(const TChoiceList& list);
 
+// Box's caption in Family; its items keep the window's font.
+void SetCaptionFamily(QGroupBox* box, const QString& family);
+
 // Fill becomes a yellow diagonal cross-hatching; the host returned covers
 // the inside of Box with it, beneath the box's other children.
 TFilledHost* AddHatch(QGroupBox* box, TLMDFill& fill);

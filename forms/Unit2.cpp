@@ -4,77 +4,66 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include "forms/Unit1.h"
 #include "forms/Unit4.h"
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
+#include "toolkit/TickCount.h"
 #include "toolkit/window/Dialogs.h"
 
 TForm2* Form2 = nullptr;
 
-namespace {
-
-// The label as the window's description sets it.
-void DescribeLabel(TLMDLabelFill& label) {
-  label.BeginLoading();
-  label.SetBounds(0, 0, 45, 18);
-  label.SetCursor(crHandPoint);
-  label.Bevel().SetMode(bmCustom);
-  label.FontFX().SetOrientation(toTopRight);
-  label.SetParentFont(false);
-  TFont& font = label.Font();
-  font.SetName(QStringLiteral("Arial"));
-  font.SetHeight(-13);
-  font.SetColor(clRed);
-  font.SetStyle(0);
-  font.SetCharset(DEFAULT_CHARSET);
-  label.SetOptions(0);
-  label.FillObject().Gradient().SetTwoColors(false);
-  label.SetCaption(QStringLiteral("Текстъ!"));
-  label.EndLoading();
+TForm2::TForm2() : TForm(QStringLiteral("Form2"), Qt::Window | Qt::FramelessWindowHint) {
+  SetClientBounds(260, 95, 302, 329);
+  BuildImage1();
+  BuildL1();
+  BuildLabel13();
+  BuildPopupMenu1();
 }
 
-// Clears a flag however the scope is left.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
-
-TForm2::TForm2()
-    : TForm(QStringLiteral("Form2"), Qt::Window | Qt::FramelessWindowHint),
-      Client(new THostWidget(this)),
-      Label13(new QLabel(QStringLiteral("1"), this)),
-      PopupMenu1(new QMenu(this)),
-      bmp1(new QAction(QStringLiteral("*bmp"), this)),
-      jpg1(new QAction(QStringLiteral("*.jpg"), this)),
-      N3(new QAction(QStringLiteral("Открыть"), this)),
-      N4(new QAction(QStringLiteral("Вы&ход"), this)) {
-  SetClientBounds(260, 95, 302, 329);
+// The background fills the client area, whose host shows its picture.
+void TForm2::BuildImage1() {
+  Client = new THostWidget(this);
   Client->setGeometry(rect());
   Client->SetColor(clBtnFace);
-
   Image1.OnChange = [this] { Client->SetBackground(Image1.Pixels()); };
   Client->OnMouseDown = [this](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     Image1MouseDown(dsBackground, button, shift, x, y);
   };
-  Client->OnMouseMove = [this](TShiftState shift, int32_t x, int32_t y) { Image1MouseMove(shift, x, y); };
+  // The window system may not have reported the last move of the window
+  // yet, so the pointer is measured on the screen from where the window
+  // was last put, not taken from the event.
+  Client->OnMouseMove = [this](TShiftState shift, int32_t, int32_t) {
+    const QPoint pointer = Client->GlobalPointer();
+    Image1MouseMove(shift, pointer.x() - Left(), pointer.y() - Top());
+  };
   // The menu opens on the release, after the drag has ended: opened on the
   // press, it would take the release itself.
   Client->OnMouseUp = [this](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     Image1MouseUp(button, shift, x, y);
     if (button == mbRight) PopupMenu1->popup(Client->GlobalPointer());
   };
+}
 
-  DescribeLabel(L1);
+void TForm2::BuildL1() {
+  L1.BeginLoading();
+  L1.SetBounds(0, 0, 45, 18);
+  L1.SetCursor(crHandPoint);
+  L1.Bevel().SetMode(bmCustom);
+  L1.FontFX().SetOrientation(toTopRight);
+  L1.SetParentFont(false);
+  TFont& font = L1.Font();
+  font.SetName(QStringLiteral("Arial"));
+  font.SetHeight(-13);
+  font.SetColor(clRed);
+  font.SetStyle(0);
+  font.SetCharset(DEFAULT_CHARSET);
+  L1.SetOptions(0);
+  L1.FillObject().Gradient().SetTwoColors(false);
+  L1.SetCaption(QStringLiteral("Текстъ!"));
+  L1.EndLoading();
   L1.SetParent(Client);
   L1.OnMouseDown = [this](TGraphicControl*, TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     Image1MouseDown(dsLabel, button, shift, x, y);
@@ -83,20 +72,22 @@ TForm2::TForm2()
   L1.OnMouseUp = [this](TGraphicControl*, TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     Image1MouseUp(button, shift, x, y);
   };
+}
 
+void TForm2::BuildLabel13() {
+  Label13 = new QLabel(QStringLiteral("1"), this);
   Label13->setGeometry(146, 66, Label13->sizeHint().width(), Label13->sizeHint().height());
   Label13->setVisible(false);
+}
 
+void TForm2::BuildPopupMenu1() {
+  PopupMenu1 = new QMenu(this);
   QMenu* N2 = PopupMenu1->addMenu(QStringLiteral("Зап&исать"));
-  N2->addAction(bmp1);
-  N2->addAction(jpg1);
-  PopupMenu1->addAction(N3);
+  bmp1 = N2->addAction(QStringLiteral("*bmp"), this, [this] { bmp1Click(); });
+  jpg1 = N2->addAction(QStringLiteral("*.jpg"), this, [this] { jpg1Click(); });
+  N3 = PopupMenu1->addAction(QStringLiteral("Открыть"), this, [this] { N3Click(); });
   PopupMenu1->addSeparator();
-  PopupMenu1->addAction(N4);
-  connect(bmp1, &QAction::triggered, this, [this] { bmp1Click(); });
-  connect(jpg1, &QAction::triggered, this, [this] { jpg1Click(); });
-  connect(N3, &QAction::triggered, this, [this] { N3Click(); });
-  connect(N4, &QAction::triggered, this, [this] { N4Click(); });
+  N4 = PopupMenu1->addAction(QStringLiteral("Вы&ход"), this, [this] { N4Click(); });
 }
 
 TForm2::~TForm2() { L1.SetParent(nullptr); }
@@ -109,13 +100,8 @@ void TForm2::Image1MouseDown(TDragSource source, TMouseButton, TShiftState, int3
 
 void TForm2::Image1MouseUp(TMouseButton, TShiftState, int32_t, int32_t) { dragSource_ = dsNone; }
 
-void TForm2::Image1MouseMove(TShiftState shift, int32_t, int32_t) {
+void TForm2::Image1MouseMove(TShiftState shift, int32_t x, int32_t y) {
   if (!(shift & ShiftBit(ssLeft)) || dragSource_ != dsBackground) return;
-  // The window system may not have reported the last move yet, so the
-  // pointer is measured from where the window was last put.
-  const QPoint pointer = Client->GlobalPointer();
-  const int32_t x = pointer.x() - Left();
-  const int32_t y = pointer.y() - Top();
   SetLeft(Left() + x - grabX_);
   SetTop(Top() + y - grabY_);
 }
@@ -148,7 +134,7 @@ void TForm2::jpg1Click() { Save(QStringLiteral(".jpg"), &TForm2::SaveAsJpg); }
 void TForm2::Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number)) {
   // A save chosen from the menu during another save's pause waits for nothing.
   if (saving_) return;
-  const TFlagScope saving(saving_);
+  const QScopedValueRollback<bool> saving(saving_, true);
   SetCounter(LowestFreeNumber(TargetFolder(), extension, Counter()));
   Form1->hide();
   Delay(100);

@@ -5,7 +5,6 @@
 
 #include "render/NumberedFile.h"
 #include "render/caption/LMDLabelFill.h"
-#include "toolkit/TickCount.h"
 #include "toolkit/window/Form.h"
 #include "toolkit/window/HostWidget.h"
 #include "toolkit/window/Image.h"
@@ -25,22 +24,23 @@ class TForm2 : public TForm {
   ~TForm2() override;
 
   // The client area, on which the background and the label are drawn.
-  THostWidget* const Client;
+  THostWidget* Client = nullptr;
   // Components, in creation order.
   TImage Image1;
   TLMDLabelFill L1;
-  QLabel* const Label13;  // invisible: the save counter as decimal text
-  QMenu* const PopupMenu1;
-  QAction* const bmp1;
-  QAction* const jpg1;
-  QAction* const N3;
-  QAction* const N4;
+  QLabel* Label13 = nullptr;  // invisible: the save counter as decimal text
+  QMenu* PopupMenu1 = nullptr;
+  QAction* bmp1 = nullptr;
+  QAction* jpg1 = nullptr;
+  QAction* N3 = nullptr;
+  QAction* N4 = nullptr;
 
   // What was pressed to start a drag.
   enum TDragSource : uint8_t { dsNone, dsBackground, dsLabel };
 
   void Image1MouseDown(TDragSource source, TMouseButton button, TShiftState shift, int32_t x, int32_t y);
   void Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  // X, Y: the pointer relative to where the program last put the window.
   void Image1MouseMove(TShiftState shift, int32_t x, int32_t y);
   void fcLabel1MouseMove(TShiftState shift, int32_t x, int32_t y);
   void N3Click();
@@ -57,14 +57,18 @@ class TForm2 : public TForm {
   void LoadBackground(const QString& path);
   void FitToBackground();
 
-  TTickSource TickCount = SystemTickCount;
-
  protected:
   void FormShow() override;
   bool UserMayClose() const override { return false; }
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The description, one builder per component: each makes it with all
+  // the description sets on it and wires its events to the handlers.
+  void BuildImage1();
+  void BuildL1();
+  void BuildLabel13();
+  void BuildPopupMenu1();
   // bmp1Click and jpg1Click: one procedure with its extension and writer.
   void Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number));
   // The browser's folder; the root when none is selected.

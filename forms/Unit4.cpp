@@ -69,42 +69,61 @@ int64_t OpenedFileSize(const QString& path) {
 
 }  // namespace
 
-TForm4::TForm4()
-    : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window),
-      RzSizePanel1(new QSplitter(Qt::Horizontal, this)),
-      RzSizePanel2(new QSplitter(Qt::Vertical, RzSizePanel1)),
-      RzDirectoryTree1(new TRzDirectoryTree(SystemVolumes(), RzSizePanel2)),
-      RzFileListBox1(new TRzFileListBox(RzSizePanel2)),
-      Preview(new TImageView(RzSizePanel1)),
-      SB(new QStatusBar(this)),
-      SBPanels{NewPanel(SB, kPanelWidths[0]), NewPanel(SB, kPanelWidths[1]), NewPanel(SB, kPanelWidths[2])} {
+TForm4::TForm4() : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window) {
   SetClientBounds(135, 132, 610, 375);
-
+  BuildSizePanels();
+  BuildRzDirectoryTree1();
+  BuildRzFileListBox1();
+  BuildImage1();
+  BuildSB();
+  PlaceChildren();
+  // What lies in the sizing panels keeps its size when the window is sized:
+  // the left side and the tree; the preview and the list take the rest.
   for (QSplitter* panel : {RzSizePanel1, RzSizePanel2}) {
-    panel->setHandleWidth(kSizeBarWidth);
     panel->setStretchFactor(0, 0);
     panel->setStretchFactor(1, 1);
   }
-  SB->setFixedHeight(kStatusBarHeight);
-  PlaceChildren();
   RzSizePanel1->setSizes({kLeftWidth - kSizeBarWidth, width() - kLeftWidth});
   RzSizePanel2->setSizes({kTreeHeight - kSizeBarWidth, RzSizePanel2->height() - kTreeHeight});
+}
 
-  // The tree keeps its selection shown without the focus, as Qt's does.
-  RzDirectoryTree1->SetFileList(RzFileListBox1);
+// The sizing bars part the left side from the preview and the tree from
+// the list.
+void TForm4::BuildSizePanels() {
+  RzSizePanel1 = new QSplitter(Qt::Horizontal, this);
+  RzSizePanel2 = new QSplitter(Qt::Vertical, RzSizePanel1);
+  for (QSplitter* panel : {RzSizePanel1, RzSizePanel2}) panel->setHandleWidth(kSizeBarWidth);
+}
+
+// The tree keeps its selection shown without the focus, as Qt's does.
+void TForm4::BuildRzDirectoryTree1() {
+  RzDirectoryTree1 = new TRzDirectoryTree(SystemVolumes(), RzSizePanel2);
   RzDirectoryTree1->SetShowHiddenDirs(true);
   RzDirectoryTree1->setIndentation(19);
   RzDirectoryTree1->SetRowSelect(true);
   RzDirectoryTree1->SetSelectionPenColor(clBtnShadow);
+}
 
+void TForm4::BuildRzFileListBox1() {
+  RzFileListBox1 = new TRzFileListBox(RzSizePanel2);
+  RzDirectoryTree1->SetFileList(RzFileListBox1);
   RzFileListBox1->SetMask(QStringLiteral("*.bmp;*.jpg"));
   RzFileListBox1->SetFileType(FileAttrBit(ftReadOnly) | FileAttrBit(ftHidden) | FileAttrBit(ftSystem) |
                               FileAttrBit(ftVolumeID) | FileAttrBit(ftArchive) | FileAttrBit(ftNormal));
   RzFileListBox1->setToolTip(QStringLiteral("Для открытия файла - двойной клик..."));
   RzFileListBox1->OnChange = [this] { RzFileListBox1Change(); };
   RzFileListBox1->OnDblClick = [this] { RzFileListBox1DblClick(); };
+}
 
+void TForm4::BuildImage1() {
+  Preview = new TImageView(RzSizePanel1);
   Image1.OnChange = [this] { Preview->SetPicture(Image1.Pixels()); };
+}
+
+void TForm4::BuildSB() {
+  SB = new QStatusBar(this);
+  SB->setFixedHeight(kStatusBarHeight);
+  for (size_t panel = 0; panel < SBPanels.size(); ++panel) SBPanels[panel] = NewPanel(SB, kPanelWidths[panel]);
 }
 
 void TForm4::RzFileListBox1Change() {

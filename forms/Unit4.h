@@ -21,15 +21,15 @@ class TForm4 : public TForm {
 
   // The sizing panels are splitters: RzSizePanel1's bar parts the left
   // side from the preview, RzSizePanel2's the tree from the list.
-  QSplitter* const RzSizePanel1;
-  QSplitter* const RzSizePanel2;
-  TRzDirectoryTree* const RzDirectoryTree1;
-  TRzFileListBox* const RzFileListBox1;
+  QSplitter* RzSizePanel1 = nullptr;
+  QSplitter* RzSizePanel2 = nullptr;
+  TRzDirectoryTree* RzDirectoryTree1 = nullptr;
+  TRzFileListBox* RzFileListBox1 = nullptr;
   // Where Image1 is shown.
-  TImageView* const Preview;
-  QStatusBar* const SB;
+  TImageView* Preview = nullptr;
+  QStatusBar* SB = nullptr;
   // SB's panels 0, 1 and 2: the path, the size and the dimensions.
-  const std::array<QLabel*, 3> SBPanels;
+  std::array<QLabel*, 3> SBPanels{};
   // The previewed picture.
   TImage Image1;
 
@@ -44,6 +44,13 @@ class TForm4 : public TForm {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The description, one builder per component or pair of sizing panels:
+  // each makes its components with all the description sets on them.
+  void BuildSizePanels();
+  void BuildRzDirectoryTree1();
+  void BuildRzFileListBox1();
+  void BuildImage1();
+  void BuildSB();
   // The left side and the preview above the status bar.
   void PlaceChildren();
 };

@@ -1,5 +1,6 @@
 #include "main/Application.h"
 
+#include <QScopedValueRollback>
 #include <exception>
 
 #include "toolkit/Exceptions.h"
@@ -38,10 +39,6 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 void TApplication::ShowException() {
   const QString message = MessageOf(std::current_exception());
   if (showingException_) return;
-  showingException_ = true;
-  struct TEnd {
-    bool& flag;
-    ~TEnd() { flag = false; }
-  } end{showingException_};
+  const QScopedValueRollback<bool> showing(showingException_, true);
   Dialogs().ShowMessage(activeWindow(), message, ApplicationTitle(), mkError);
 }

@@ -2,32 +2,26 @@
 
 #include <QDir>
 #include <QIcon>
+#include <exception>
 
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
 #include "main/Application.h"
 
-TProgramWindows::TProgramWindows(TApplication& application) {
-  form4_ = std::make_unique<TForm4>();
-  Form4 = form4_.get();
-  Form4->OnClose = [&application] { application.exit(0); };
-  form2_ = std::make_unique<TForm2>();
-  Form2 = form2_.get();
-  form1_ = std::make_unique<TForm1>();
-  Form1 = form1_.get();
-}
-
-TProgramWindows::~TProgramWindows() {
-  form1_.reset();
-  Form1 = nullptr;
-  form2_.reset();
-  Form2 = nullptr;
-  form4_.reset();
-  Form4 = nullptr;
+TWindowMakers TWindowMakers::Program() {
+  return {[] { return std::make_unique<TForm4>(); }, [] { return std::make_unique<TForm2>(); },
+          [] { return std::make_unique<TForm1>(); }};
 }
 
 namespace {
+
+// The browser, with the end of the message loop when it closes.
+std::unique_ptr<TForm4> MainWindow(TApplication& application, const TWindowMakers& makers) {
+  std::unique_ptr<TForm4> browser = makers.MakeForm4();
+  browser->OnClose = [&application] { application.exit(0); };
+  return browser;
+}
 
 // The program's icon in every size the build rendered into the resources.
 QIcon ProgramIcon() {
@@ -39,13 +33,26 @@ QIcon ProgramIcon() {
 
 }  // namespace
 
-int RunProgram(TApplication& application) {
+TProgramWindows::TProgramWindows(TApplication& application, const TWindowMakers& makers)
+    : form4_(Form4, MainWindow(application, makers)),
+      form2_(Form2, makers.MakeForm2()),
+      form1_(Form1, makers.MakeForm1()) {}
+
+TProgramWindows::~TProgramWindows() = default;
+
+int RunProgram(TApplication& application, const TWindowMakers& makers) {
   application.setApplicationName(QStringLiteral("Vellumo 2.0"));
   // Wayland desktops match the windows to the menu entry by this name, X11
   // ones by the application name (the entry's StartupWMClass).
   application.setDesktopFileName(QStringLiteral(VELLUMO_APP_ID));
   application.setWindowIcon(ProgramIcon());
-  const TProgramWindows windows(application);
-  Form4->show();
-  return application.exec();
+  try {
+    const TProgramWindows windows(application, makers);
+    Form4->show();
+    return application.exec();
+  } catch (const std::exception&) {
+    // No window to carry on in: the program ends, saying why.
+    application.ShowException();
+    return 1;
+  }
 }

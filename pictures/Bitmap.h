@@ -6,10 +6,10 @@
 
 #include "pictures/DibFormat.h"
 #include "pictures/Graphic.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Palette.h"
 #include "toolkit/Surface.h"
+#include "toolkit/canvas/Canvas.h"
 
 // Pixel formats of a bitmap: the display format (32-bit surface) or a
 // device-independent bitmap of 1 to 32 bits per pixel. pf15bit is 16-bit

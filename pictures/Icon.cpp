@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "pictures/StreamIO.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/canvas/Canvas.h"
 
 void TIcon::Draw(TCanvas& canvas, const TRect& rect) {
   if (Empty() || !canvas.HandleAllocated()) return;

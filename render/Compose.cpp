@@ -1,7 +1,7 @@
 #include "render/Compose.h"
 
-#include "toolkit/Control.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/windowless/Control.h"
 
 std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHost& host) {
   auto composition = NewComposition(background);

@@ -4,7 +4,7 @@
 #include "pictures/Bitmap.h"
 #include "pictures/Graphic.h"
 #include "pictures/Picture.h"
-#include "toolkit/ControlHost.h"
+#include "toolkit/windowless/ControlHost.h"
 
 // What saving a composition writes: a new 32-bit picture of Background's
 // size showing the background with the host's visible controls over it, in

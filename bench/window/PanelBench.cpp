@@ -12,11 +12,12 @@
 
 #include "bench/DragScene.h"
 #include "forms/Unit1.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
 #include "main/Application.h"
 #include "main/Program.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/window/ButtonGroups.h"
+#include "toolkit/window/LMDExtSpinEdit.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "render/caption/LMDBevel.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

@@ -152,7 +152,7 @@ TRect TLMDCustomLabel::PlaceText(const QString& text, const TRect& rect, uint32_
 void TLMDCustomLabel::Paint() {
   if (Painting() || Loading() || IsBlank()) return;
   const QString text = DisplayText();
-  TPaintingScope painting(*this);
+  const auto painting = PaintingScope();
   TCanvas& canvas = Canvas();
   PaintColorUnlessTransparent();
   TRect rect = ClientRect();

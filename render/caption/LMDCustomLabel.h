@@ -7,8 +7,8 @@
 #include "render/caption/LMDBevel.h"
 #include "render/caption/LMDFXCaption.h"
 #include "toolkit/Alignment.h"
-#include "toolkit/LMDBaseGraphicControl.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/windowless/LMDBaseGraphicControl.h"
+#include "toolkit/windowless/WinControl.h"
 
 enum TLMDLabelOption : uint8_t { loPathEllipsis, loEndEllipsis, loEditControl };
 using TLMDLabelOptions = uint8_t;  // bit n for the option of ordinal n

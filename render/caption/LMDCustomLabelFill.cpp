@@ -9,7 +9,7 @@
 TLMDCustomLabelFill::TLMDCustomLabelFill(TTrueTypeTest trueTypeTest)
     : TLMDCustomLabel(std::move(trueTypeTest)), fillObject_(std::make_unique<TLMDFillObject>()) {
   fillObject_->OnChange = [this](TLMDObject* sender) { PropertyChanged(sender); };
-  TPaintingScope painting(*this);
+  const auto painting = PaintingScope();
   Font().SetName(QStringLiteral("Arial"));
   Font().SetSize(28);
 }
@@ -47,7 +47,7 @@ void TLMDCustomLabelFill::Paint() {
     return;
   }
   const QString text = DisplayText();
-  TPaintingScope painting(*this);
+  const auto painting = PaintingScope();
   TCanvas& canvas = Canvas();
   PaintColorUnlessTransparent();
   const TRect inner = Bevel().DrawBevel(canvas, ClientRect(), SkipBevelBorder());

@@ -5,7 +5,7 @@
 
 #include "render/caption/LMDFXCaption.h"
 #include "render/caption/LMDFxText.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

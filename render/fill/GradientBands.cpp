@@ -13,9 +13,9 @@
 #include <tuple>
 #include <utility>
 
-#include "toolkit/FigureSpans.h"
 #include "toolkit/IntMath.h"
-#include "toolkit/SpanPainter.h"
+#include "toolkit/canvas/FigureSpans.h"
+#include "toolkit/canvas/SpanPainter.h"
 
 namespace {
 

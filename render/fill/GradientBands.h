@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "render/fill/LMDGradient.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
+#include "toolkit/canvas/Canvas.h"
 
 // Paints one band per colour in the geometry of Style, for a gradient whose
 // rectangle starts at (X0, Y0) of the canvas and is Width x Height (both

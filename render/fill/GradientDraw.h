@@ -3,10 +3,10 @@
 
 #include "render/fill/DrawFlags.h"
 #include "render/fill/LMDGradient.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
 #include "toolkit/Palette.h"
+#include "toolkit/canvas/Canvas.h"
 
 // Paints Colors as bands of Style into Rect of Canvas: colour 0 at the left,
 // the top, the centre or the named corner, the last colour at the far side.

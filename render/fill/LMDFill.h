@@ -4,8 +4,8 @@
 #include "render/caption/LMDBevel.h"
 #include "render/fill/LMDFillCaption.h"
 #include "render/fill/LMDFillObject.h"
-#include "toolkit/LMDBaseGraphicControl.h"
 #include "toolkit/Palette.h"
+#include "toolkit/windowless/LMDBaseGraphicControl.h"
 
 // A windowless control with a frame. Changes of the frame reach Change.
 class TLMDGraphicControl : public TLMDBaseGraphicControl {

@@ -4,8 +4,8 @@
 
 #include "render/caption/LMDFXCaption.h"
 #include "toolkit/Alignment.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/LMDObject.h"
+#include "toolkit/canvas/Canvas.h"
 
 // The caption a fill control shows over its fill: a text with its own font
 // and caption effect, placed by Alignment. Changes of the font or the

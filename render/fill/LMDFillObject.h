@@ -6,9 +6,9 @@
 #include "render/fill/LMDShapeFill.h"
 #include "toolkit/Alignment.h"
 #include "toolkit/Brush.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
+#include "toolkit/canvas/Canvas.h"
 
 enum TLMDFillOption : uint8_t { foFillInner, foQuickDraw, foGrUseBitmap };
 using TLMDFillOptions = uint8_t;  // bit n for the option of ordinal n

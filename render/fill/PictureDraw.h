@@ -3,10 +3,10 @@
 
 #include "pictures/Bitmap.h"
 #include "render/fill/DrawFlags.h"
-#include "toolkit/Canvas.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
 #include "toolkit/Palette.h"
+#include "toolkit/canvas/Canvas.h"
 
 // What DrawPictureRect masks with: the caller's mask canvas for pdfMasked, or
 // the picture whose transparent colour pdfBrushCopy replaces by the brush.

@@ -8,7 +8,7 @@
 #include "controls/LMDColorItemDelegate.h"
 #include "support/widget/ColorDialogDriver.h"
 #include "support/widget/ProgramTestSupport.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "controls/LMDColorItem.h"
 #include "support/PixelAssert.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

@@ -11,7 +11,6 @@ namespace {
 class ColorList : public ::testing::Test {
  protected:
   void Fill(std::initializer_list<TColor> colours) {
-    list.SetOptions(ColorCBOptionBit(coAllowAnyColor));
     list.resize(111, 80);
     list.OnChange = [this](QWidget*) { ++changes; };
     for (const TColor colour : colours) list.AddItem(ColorToString(colour));
@@ -20,7 +19,7 @@ class ColorList : public ::testing::Test {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(index)).center());
   }
 
-  TLMDColorListBox list;
+  TLMDColorListBox list{nullptr, ColorCBOptionBit(coAllowAnyColor)};
   int changes = 0;
 };
 

@@ -211,4 +211,20 @@ TEST_F(DirectoryTree, ASelectedRowIsHighlightedAcrossFramedAndOpen) {
   EXPECT_EQ(image(x->icon(0)), closed);
 }
 
+// Which icon a node has is the tree's own record, not a comparison of
+// icons: the home folder, which the icon provider also calls a folder,
+// keeps its icon while selected.
+TEST_F(DirectoryTree, TheHomeFolderKeepsItsIconWhileSelected) {
+  MakeFolder("home");
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", Path("home").toUtf8());
+  ShowFolder();
+  tree_->SetCurrentFolder(Path("home"));
+  const QTreeWidgetItem* home = tree_->currentItem();
+  const auto image = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+  EXPECT_EQ(image(home->icon(0)), image(QFileIconProvider().icon(QFileInfo(Path("home")))));
+  EXPECT_NE(image(home->icon(0)), image(tree_->style()->standardIcon(QStyle::SP_DirOpenIcon)));
+  qputenv("HOME", savedHome);
+}
+
 }  // namespace

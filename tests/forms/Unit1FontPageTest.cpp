@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 
 #include "forms/Unit1TestSupport.h"
-#include "toolkit/FontEngine.h"
+#include "toolkit/text/FontEngine.h"
 
 namespace {
 

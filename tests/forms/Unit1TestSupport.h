@@ -19,9 +19,14 @@
 #include "controls/LMDColorComboBox.h"
 #include "controls/LMDColorListBox.h"
 #include "forms/Unit1.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
 #include "support/widget/ProgramTestSupport.h"
+#include "toolkit/window/ButtonGroups.h"
+#include "toolkit/window/FilledHost.h"
+#include "toolkit/window/LMDExtSpinEdit.h"
+#include "toolkit/window/LMDFontComboBox.h"
+#include "toolkit/window/PageControl.h"
+#include "toolkit/window/RzBmpButton.h"
 
 // Types Text into Widget key by key (QTest's own key clicks take ASCII
 // only).

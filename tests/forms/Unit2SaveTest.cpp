@@ -14,6 +14,7 @@
 #include "support/MadeFiles.h"
 #include "support/PixelAssert.h"
 #include "support/widget/ProgramTestSupport.h"
+#include "toolkit/TickCount.h"
 
 namespace {
 
@@ -28,8 +29,6 @@ class Unit2Save : public ProgramTest {
     Form1->show();
     Form4->RzDirectoryTree1->SetCurrentFolder(Dir.path());
     QFile::remove(Dir.filePath("back.bmp"));
-    // The pause passes at once: each look at the clock is 50 ms later.
-    Form2->TickCount = [tick = uint32_t{0}]() mutable { return tick += 50; };
   }
   QByteArray Content(const QString& name) const {
     QFile file(Dir.filePath(name));
@@ -38,6 +37,8 @@ class Unit2Save : public ProgramTest {
   QStringList Entries() const {
     return QDir(Dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
   }
+  // The pause passes at once: each look at the clock is 50 ms later.
+  TTickCountOverride clock_{[tick = uint32_t{0}]() mutable { return tick += 50; }};
   // What the composition shows: the background with the label on it.
   TSurface Shown() const {
     TBitmap background(TestPicture(120, 80));
@@ -114,7 +115,7 @@ TEST_F(Unit2Save, TheFileHoldsTheCompositionAtThePicturesSizeAsShown) {
 // With the real clock: a file made by another program during the pause is
 // neither replaced nor named; a save chosen then does nothing.
 TEST_F(Unit2Save, DuringThePauseAFileMadeIsKeptAndASaveChosenDoesNothing) {
-  Form2->TickCount = SystemTickCount;
+  const TTickCountOverride realClock(SystemTickCount);
   QTimer::singleShot(0, [this] {
     WriteBytes(Dir.filePath("1.bmp"), "theirs");
     Form2->jpg1Click();
@@ -169,7 +170,7 @@ TEST_F(Unit2Save, TheFileKeepsTheWholePictureBeyondTheLargestWindow) {
 // counter's wrap, and meanwhile handles what arrives.
 TEST_F(Unit2Save, DelayEndsExactlyWhenTheTimeHasPassedAcrossTheWrap) {
   uint32_t last = 0;
-  Form2->TickCount = [&last, tick = uint32_t{0xFFFFFFC0u}]() mutable { return last = tick++; };
+  const TTickCountOverride clock([&last, tick = uint32_t{0xFFFFFFC0u}]() mutable { return last = tick++; });
   bool handled = false;
   QTimer::singleShot(0, [&] { handled = true; });
   Form2->Delay(100);

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "support/PixelAssert.h"
-#include "toolkit/ControlTestSupport.h"
 #include "toolkit/window/HostWidget.h"
+#include "toolkit/windowless/ControlTestSupport.h"
 
 namespace {
 

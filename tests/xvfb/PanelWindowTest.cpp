@@ -12,9 +12,12 @@
 #include <QTest>
 
 #include "forms/Unit1.h"
-#include "forms/Unit1Controls.h"
 #include "forms/Unit2.h"
 #include "support/widget/ProgramTestSupport.h"
+#include "toolkit/window/ButtonGroups.h"
+#include "toolkit/window/FilledHost.h"
+#include "toolkit/window/LMDExtSpinEdit.h"
+#include "toolkit/window/PageControl.h"
 #include "xvfb/XTestSupport.h"
 
 namespace {

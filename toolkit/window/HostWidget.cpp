@@ -3,9 +3,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <optional>
 
-#include "toolkit/HostBackground.h"
+#include "toolkit/windowless/HostBackground.h"
 
 namespace {
 
@@ -66,11 +67,7 @@ void THostWidget::Invalidated() { update(ToQRect(InvalidRects().back())); }
 
 void THostWidget::paintEvent(QPaintEvent* event) {
   painted_ = QRegion();
-  inPaintEvent_ = true;
-  struct TEndPaint {
-    bool& flag;
-    ~TEndPaint() { flag = false; }
-  } endPaint{inPaintEvent_};
+  const QScopedValueRollback<bool> inPaintEvent(inPaintEvent_, true);
   Update();
   const QRegion shown = event->region() + painted_;
   if (!surface_.IsNull()) {

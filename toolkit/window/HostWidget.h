@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "toolkit/ControlHost.h"
+#include "toolkit/windowless/ControlHost.h"
 
 class QMouseEvent;
 

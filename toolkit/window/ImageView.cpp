@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 TRect ProportionalRect(int32_t width, int32_t height, int32_t clientWidth, int32_t clientHeight) {
   if (width <= 0 || height <= 0) return {};

@@ -7,7 +7,7 @@
 #include "render/Compose.h"
 #include "render/NumberedFile.h"
 #include "render/caption/LMDLabelFill.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 #include "tools/render/LabelSettings.h"
 
 namespace {

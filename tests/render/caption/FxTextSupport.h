@@ -11,7 +11,7 @@
 #include "render/caption/LMDFXCaption.h"
 #include "render/caption/LMDFxText.h"
 #include "support/PixelAssert.h"
-#include "toolkit/Canvas.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace fxtest {
 

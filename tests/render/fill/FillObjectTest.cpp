@@ -5,7 +5,7 @@
 #include "render/fill/GradientDraw.h"
 #include "render/fill/LMDFillObject.h"
 #include "toolkit/Exceptions.h"
-#include "toolkit/Hatch.h"
+#include "toolkit/canvas/Hatch.h"
 
 namespace {
 

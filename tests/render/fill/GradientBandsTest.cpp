@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "render/fill/GradientDraw.h"
 #include "FillTestSupport.h"
-#include "toolkit/Canvas.h"
+#include "render/fill/GradientDraw.h"
 #include "toolkit/IntMath.h"
+#include "toolkit/canvas/Canvas.h"
 
 namespace {
 

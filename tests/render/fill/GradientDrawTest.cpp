@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "FillTestSupport.h"
 #include "pictures/Bitmap.h"
 #include "render/fill/GradientDraw.h"
-#include "FillTestSupport.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <tuple>
 
+#include "FillTestSupport.h"
 #include "pictures/Bitmap.h"
 #include "render/fill/PictureDraw.h"
-#include "FillTestSupport.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "pictures/Jpeg.h"
 #include "render/Compose.h"
 #include "support/PixelAssert.h"
-#include "toolkit/Control.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/Control.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "LabelTestSupport.h"
 #include "render/fill/LMDGradient.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/windowless/WinControl.h"
 
 namespace {
 

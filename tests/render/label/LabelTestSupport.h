@@ -4,7 +4,7 @@
 
 #include "render/caption/LMDLabelFill.h"
 #include "support/PixelAssert.h"
-#include "toolkit/HeadlessHost.h"
+#include "toolkit/windowless/HeadlessHost.h"
 
 // Each test file gets its own copy, so that no helper here can clash with
 // another file's helper of the same name in the one test program.
