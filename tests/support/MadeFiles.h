@@ -1,13 +1,16 @@
 #pragma once
 // Files a test makes for the occasion: bytes written to a path, BMP
-// headers that may claim far more rows than the file holds, and EXIF blocks
-// put into JPEG files.
+// headers that may claim far more rows than the file holds, EXIF blocks put
+// into JPEG files, and a JPEG that fails past its header.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
 #include <vector>
+
+#include "pictures/Bitmap.h"
+#include "pictures/JpegCodec.h"
 
 // Writes Bytes to Path, replacing what was there; returns Path.
 inline QString WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -83,4 +86,20 @@ inline QByteArray OrientationSegment(uint16_t orientation, bool bigEndian) {
 // Jpeg with Segments put right after its start-of-image marker.
 inline QByteArray WithSegments(const QByteArray& jpeg, const QByteArray& segments) {
   return jpeg.left(2) + segments + jpeg.mid(2);
+}
+
+// A progressive JPEG whose second scan is bogus: its header reads, its
+// decoding fails.
+inline QByteArray FailsPastItsHeader() {
+  TBitmap photo(64, 48);
+  photo.Canvas().SetPixel(3, 4, clRed);
+  TJPEGSettings progressive = JPEGDefaults();
+  progressive.ProgressiveEncoding = true;
+  QByteArray bytes = EncodeJpeg(photo, progressive, {});
+  const qsizetype first = bytes.indexOf("\xFF\xDA");
+  const qsizetype second = bytes.indexOf("\xFF\xDA", first + 2);
+  EXPECT_GT(second, first);
+  const int components = static_cast<uint8_t>(bytes[second + 4]);
+  bytes[second + 5 + 2 * components] = static_cast<char>(70);  // spectral selection start past 63
+  return bytes;
 }

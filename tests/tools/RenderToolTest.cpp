@@ -344,22 +344,6 @@ TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
   EXPECT_EQ(Entries(), before);
 }
 
-// A progressive JPEG whose second scan is bogus: its header reads, its
-// decoding fails.
-QByteArray FailsPastItsHeader() {
-  TBitmap photo(64, 48);
-  photo.Canvas().SetPixel(3, 4, clRed);
-  TJPEGSettings progressive = JPEGDefaults();
-  progressive.ProgressiveEncoding = true;
-  QByteArray bytes = EncodeJpeg(photo, progressive, {});
-  const qsizetype first = bytes.indexOf("\xFF\xDA");
-  const qsizetype second = bytes.indexOf("\xFF\xDA", first + 2);
-  EXPECT_GT(second, first);
-  const int components = static_cast<uint8_t>(bytes[second + 4]);
-  bytes[second + 5 + 2 * components] = static_cast<char>(70);  // spectral selection start past 63
-  return bytes;
-}
-
 struct BadInput {
   const char* Name;
   QStringList Arguments;
