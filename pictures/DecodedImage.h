@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <algorithm>
 
 #include "pictures/Bitmap.h"
 #include "pictures/Graphic.h"
@@ -47,4 +48,12 @@ inline QRgb OverWhite(QRgb pixel) {
   const auto over = [a](uint32_t c) { return (c * a + 255 * (255 - a) + 127) / 255; };
   return qRgb(static_cast<int>(over(qRed(pixel))), static_cast<int>(over(qGreen(pixel))),
               static_cast<int>(over(qBlue(pixel))));
+}
+
+// The same for a pixel whose channels are already multiplied by its alpha:
+// each becomes c + 255 - a, at most 255.
+inline QRgb PremultipliedOverWhite(QRgb pixel) {
+  const int white = 255 - qAlpha(pixel);
+  return qRgb(std::min(qRed(pixel) + white, 255), std::min(qGreen(pixel) + white, 255),
+              std::min(qBlue(pixel) + white, 255));
 }

@@ -69,7 +69,8 @@ TExifOrientation FirstExifOrientation(const uint8_t* data, size_t size) {
     const size_t payload = static_cast<size_t>(length[0] << 8 | length[1]);
     if (payload < 2) return eoTopLeft;
     const uint8_t* segment = jpeg.Take(payload - 2);
-    if (code == kApp1 && payload - 2 >= sizeof kExifHeader && std::memcmp(segment, kExifHeader, sizeof kExifHeader) == 0)
+    if (code == kApp1 && payload - 2 >= sizeof kExifHeader &&
+        std::memcmp(segment, kExifHeader, sizeof kExifHeader) == 0)
       return TiffOrientation(segment + sizeof kExifHeader, payload - 2 - sizeof kExifHeader);
   }
 }

@@ -71,6 +71,9 @@ TSurface THEIFImage::Decode(const QByteArray& data) const {
   if (!PictureSizeAllowed(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get())))
     throw HeifNotValid();
   const bool alpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
+  // A file may hold its colours multiplied by alpha already (libheif gives
+  // them as stored); over white they then only gain 255 - alpha.
+  const bool premultiplied = alpha && heif_image_handle_is_premultiplied_alpha(handle.get()) != 0;
 
   const std::unique_ptr<heif_decoding_options, TFreeOptions> options(heif_decoding_options_alloc());
   if (!options) throw EOutOfMemory();
@@ -93,7 +96,10 @@ TSurface THEIFImage::Decode(const QByteArray& data) const {
   for (int32_t y = 0; y < height; ++y) {
     const uint8_t* from = plane + static_cast<ptrdiff_t>(y) * stride;
     QRgb* to = pixels.Row(y);
-    if (alpha)
+    if (premultiplied)
+      for (int32_t x = 0; x < width; ++x, from += 4)
+        to[x] = PremultipliedOverWhite(qRgba(from[0], from[1], from[2], from[3]));
+    else if (alpha)
       for (int32_t x = 0; x < width; ++x, from += 4) to[x] = OverWhite(qRgba(from[0], from[1], from[2], from[3]));
     else
       for (int32_t x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[0], from[1], from[2]);

@@ -126,7 +126,8 @@ struct TWriteJob {
 
 void WriteBytes(png_structp png, png_bytep data, size_t count) {
   auto* job = static_cast<TWriteJob*>(png_get_io_ptr(png));
-  const bool written = Guarded(*job, [&] { job->out.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count)); });
+  const bool written =
+      Guarded(*job, [&] { job->out.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count)); });
   // Outside the handler: nothing of C++ is left to unwind.
   if (!written) png_error(png, "out of memory");
 }
@@ -147,8 +148,8 @@ int RunEncode(TWriteJob& job) {
   }
   png_set_write_fn(job.png, &job, WriteBytes, Flush);
   const TSurface& pixels = *job.pixels;
-  png_set_IHDR(job.png, job.info, static_cast<png_uint_32>(pixels.Width()), static_cast<png_uint_32>(pixels.Height()), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(job.png, job.info, static_cast<png_uint_32>(pixels.Width()), static_cast<png_uint_32>(pixels.Height()),
+               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_compression_level(job.png, 6);
   png_write_info(job.png, job.info);
   // The surface's blue, green, red, unused bytes: the last is left out.

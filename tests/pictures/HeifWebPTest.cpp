@@ -32,6 +32,32 @@ QImage Source(int width, int height, bool alpha) {
   return image;
 }
 
+// Source with its colours multiplied by alpha, as a file marked
+// premultiplied holds them.
+QImage Premultiplied(const QImage& source) {
+  QImage premultiplied = source;
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x) {
+      const QRgb p = source.pixel(x, y);
+      const int a = qAlpha(p);
+      auto times = [a](int c) { return (c * a + 127) / 255; };
+      premultiplied.setPixel(x, y, qRgba(times(qRed(p)), times(qGreen(p)), times(qBlue(p)), a));
+    }
+  return premultiplied;
+}
+
+// Premultiplied pixels over white: each channel gains 255 - alpha.
+QImage PremultipliedOverWhite(const QImage& source) {
+  QImage shown(source.size(), QImage::Format_RGB32);
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x) {
+      const QRgb p = source.pixel(x, y);
+      const int white = 255 - qAlpha(p);
+      shown.setPixel(x, y, qRgb(qRed(p) + white, qGreen(p) + white, qBlue(p) + white));
+    }
+  return shown;
+}
+
 // Source as the readers must show it: alpha composed over white.
 QImage OverWhite(const QImage& source) {
   QImage shown(source.size(), QImage::Format_RGB32);
@@ -83,6 +109,7 @@ struct TCodecCase {
   bool Alpha;
   int Tolerance;  // the largest channel difference the codec may make
   const char* ClassName;
+  bool Premultiplied = false;  // the colours are stored multiplied by alpha
 };
 
 void PrintTo(const TCodecCase& c, std::ostream* os) { *os << c.Name; }
@@ -91,14 +118,15 @@ class CodecFiles : public CodecTools, public ::testing::WithParamInterface<TCode
 
 TEST_P(CodecFiles, DecodeToTheSourceOverWhite) {
   const TCodecCase& c = GetParam();
-  const QImage source = Source(47, 33, c.Alpha);
+  const QImage source = c.Premultiplied ? Premultiplied(Source(47, 33, true)) : Source(47, 33, c.Alpha);
   ENCODE_OR_SKIP(c.Tool, c.Package, source, c.Arguments, QString::fromLatin1(c.File));
   TPicture picture;
   picture.LoadFromFile(Path(QString::fromLatin1(c.File)));
   ASSERT_EQ(picture.Graphic()->ClassName(), QString::fromLatin1(c.ClassName));
   ASSERT_EQ(picture.Width(), 47);
   ASSERT_EQ(picture.Height(), 33);
-  const TImageDiff diff = CompareToImage(picture.Graphic()->DisplayCopy(), OverWhite(source));
+  const TImageDiff diff = CompareToImage(picture.Graphic()->DisplayCopy(),
+                                         c.Premultiplied ? PremultipliedOverWhite(source) : OverWhite(source));
   EXPECT_LE(diff.largest, c.Tolerance) << diff.pixels << " pixels differ";
 }
 
@@ -116,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {"-L", "-p", "chroma=444", "SOURCE", "-o", "OUTPUT"}, false, 3, "THEIFImage"},
         TCodecCase{"HeicLosslessAlpha", "heif-enc", "libheif-examples", "b.HEIF",
                    {"-L", "-p", "chroma=444", "SOURCE", "-o", "OUTPUT"}, true, 3, "THEIFImage"},
+        TCodecCase{"HeicLosslessPremultipliedAlpha", "heif-enc", "libheif-examples", "p.heic",
+                   {"-L", "-p", "chroma=444", "--premultiplied-alpha", "SOURCE", "-o", "OUTPUT"}, true, 3, "THEIFImage",
+                   true},
         TCodecCase{"HeicLossy", "heif-enc", "libheif-examples", "c.heic", {"-q", "90", "SOURCE", "-o", "OUTPUT"}, false, 40,
                    "THEIFImage"}),
     [](const ::testing::TestParamInfo<TCodecCase>& info) { return info.param.Name; });
