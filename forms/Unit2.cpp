@@ -9,6 +9,7 @@
 #include "forms/Unit1.h"
 #include "forms/Unit4.h"
 #include "pictures/Jpeg.h"
+#include "pictures/PngImage.h"
 #include "render/Compose.h"
 #include "toolkit/TickCount.h"
 #include "toolkit/window/Dialogs.h"
@@ -85,6 +86,7 @@ void TForm2::BuildPopupMenu1() {
   QMenu* N2 = PopupMenu1->addMenu(QStringLiteral("Зап&исать"));
   bmp1 = N2->addAction(QStringLiteral("*bmp"), this, [this] { bmp1Click(); });
   jpg1 = N2->addAction(QStringLiteral("*.jpg"), this, [this] { jpg1Click(); });
+  png1 = N2->addAction(QStringLiteral("*.png"), this, [this] { png1Click(); });
   N3 = PopupMenu1->addAction(QStringLiteral("Открыть"), this, [this] { N3Click(); });
   PopupMenu1->addSeparator();
   N4 = PopupMenu1->addAction(QStringLiteral("Вы&ход"), this, [this] { N4Click(); });
@@ -131,6 +133,8 @@ void TForm2::bmp1Click() { Save(QStringLiteral(".bmp"), &TForm2::SaveAsBmp); }
 
 void TForm2::jpg1Click() { Save(QStringLiteral(".jpg"), &TForm2::SaveAsJpg); }
 
+void TForm2::png1Click() { Save(QStringLiteral(".png"), &TForm2::SaveAsPng); }
+
 void TForm2::Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number)) {
   // A save chosen from the menu during another save's pause waits for nothing.
   if (saving_) return;
@@ -158,6 +162,12 @@ TNumberedFile TForm2::SaveAsJpg(const QString& folder, int32_t number) {
   jpeg.Assign(*Composition());
   return WriteNumberedFile(folder, QStringLiteral(".jpg"), number,
                            [&](QIODevice& device) { jpeg.SaveToStream(device); });
+}
+
+TNumberedFile TForm2::SaveAsPng(const QString& folder, int32_t number) {
+  TPNGImage png;
+  png.Assign(*Composition());
+  return WriteNumberedFile(folder, QStringLiteral(".png"), number, [&](QIODevice& device) { png.SaveToStream(device); });
 }
 
 std::unique_ptr<TBitmap> TForm2::Composition() const {

@@ -32,6 +32,7 @@ class TForm2 : public TForm {
   QMenu* PopupMenu1 = nullptr;
   QAction* bmp1 = nullptr;
   QAction* jpg1 = nullptr;
+  QAction* png1 = nullptr;
   QAction* N3 = nullptr;
   QAction* N4 = nullptr;
 
@@ -47,8 +48,10 @@ class TForm2 : public TForm {
   void N4Click();
   void bmp1Click();
   void jpg1Click();
+  void png1Click();
   TNumberedFile SaveAsBmp(const QString& folder, int32_t number);
   TNumberedFile SaveAsJpg(const QString& folder, int32_t number);
+  TNumberedFile SaveAsPng(const QString& folder, int32_t number);
   // Waits Milliseconds of TickCount while dispatching the events that arrive.
   void Delay(uint32_t milliseconds);
 
@@ -69,7 +72,8 @@ class TForm2 : public TForm {
   void BuildL1();
   void BuildLabel13();
   void BuildPopupMenu1();
-  // bmp1Click and jpg1Click: one procedure with its extension and writer.
+  // bmp1Click, jpg1Click and png1Click: one procedure with its extension
+  // and writer.
   void Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number));
   // The browser's folder; the background picture's when none is selected.
   QString TargetFolder() const;

@@ -1,10 +1,5 @@
 #include "forms/Unit4.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QFile>
 #include <QLabel>
 #include <QSplitter>
 #include <QStatusBar>
@@ -13,7 +8,8 @@
 #include "filesys/SystemVolumes.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
-#include "toolkit/Exceptions.h"
+#include "pictures/PictureFile.h"
+#include "pictures/PicturePreview.h"
 
 TForm4* Form4 = nullptr;
 
@@ -31,40 +27,6 @@ QLabel* NewPanel(QStatusBar* bar, int32_t width) {
   panel->setFixedWidth(width);
   bar->addWidget(panel);
   return panel;
-}
-
-// Only BMP and JPEG files are previewed, their extension (from the last
-// "." of the file's name) in any letter case, as the reader takes them.
-bool Previewed(const QString& path) {
-  const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  const QString extension = dot < 0 ? QString() : name.mid(dot);
-  return extension.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0 ||
-         extension.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0;
-}
-
-// Closes a file descriptor however the scope is left.
-class TDescriptor {
- public:
-  explicit TDescriptor(int descriptor) : descriptor_(descriptor) {}
-  ~TDescriptor() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  TDescriptor(const TDescriptor&) = delete;
-  TDescriptor& operator=(const TDescriptor&) = delete;
-  int Get() const { return descriptor_; }
-
- private:
-  int descriptor_;
-};
-
-// The size in bytes of the file opened for reading ("Cannot open file
-// %s"). Opening waits for nobody, should the file have become a FIFO.
-int64_t OpenedFileSize(const QString& path) {
-  const TDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat status {};
-  if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) throw EFOpenError(path);
-  return status.st_size;
 }
 
 }  // namespace
@@ -85,6 +47,9 @@ TForm4::TForm4() : TForm(QStringLiteral("Загрузить картинку...(
   }
   RzSizePanel1->setSizes({kLeftWidth - kSizeBarWidth, width() - kLeftWidth});
   RzSizePanel2->setSizes({kTreeHeight - kSizeBarWidth, RzSizePanel2->height() - kTreeHeight});
+  selectionTimer_.setSingleShot(true);
+  selectionTimer_.setInterval(0);
+  connect(&selectionTimer_, &QTimer::timeout, this, [this] { PreviewSelectedFile(); });
 }
 
 // The sizing bars part the left side from the preview and the tree from
@@ -107,7 +72,7 @@ void TForm4::BuildRzDirectoryTree1() {
 void TForm4::BuildRzFileListBox1() {
   RzFileListBox1 = new TRzFileListBox(RzSizePanel2);
   RzDirectoryTree1->SetFileList(RzFileListBox1);
-  RzFileListBox1->SetMask(QStringLiteral("*.bmp;*.jpg"));
+  RzFileListBox1->SetMask(QStringLiteral("*.bmp;*.jpg;*.jpeg;*.jpe;*.png;*.heic;*.heif;*.webp"));
   RzFileListBox1->SetFileType(FileAttrBit(ftReadOnly) | FileAttrBit(ftHidden) | FileAttrBit(ftSystem) |
                               FileAttrBit(ftVolumeID) | FileAttrBit(ftArchive) | FileAttrBit(ftNormal));
   RzFileListBox1->setToolTip(QStringLiteral("Для открытия файла - двойной клик..."));
@@ -115,10 +80,7 @@ void TForm4::BuildRzFileListBox1() {
   RzFileListBox1->OnDblClick = [this] { RzFileListBox1DblClick(); };
 }
 
-void TForm4::BuildImage1() {
-  Preview = new TImageView(RzSizePanel1);
-  Image1.OnChange = [this] { Preview->SetPicture(Image1.Pixels()); };
-}
+void TForm4::BuildImage1() { Preview = new TImageView(RzSizePanel1); }
 
 void TForm4::BuildSB() {
   SB = new QStatusBar(this);
@@ -126,12 +88,24 @@ void TForm4::BuildSB() {
   for (size_t panel = 0; panel < SBPanels.size(); ++panel) SBPanels[panel] = NewPanel(SB, kPanelWidths[panel]);
 }
 
-void TForm4::RzFileListBox1Change() {
-  if (!Previewed(RzFileListBox1->FileName())) return;
-  Image1.LoadFromFile(RzFileListBox1->FileName());
-  SBPanels[0]->setText(RzFileListBox1->FileName());
-  const int64_t size = OpenedFileSize(RzFileListBox1->FileName());
+void TForm4::RzFileListBox1Change() { selectionTimer_.start(); }
+
+void TForm4::PreviewSelectedFile() {
+  const QString path = RzFileListBox1->FileName();
+  if (!IsPictureFile(path)) return;
+  TPicture loaded;
+  loaded.LoadFromFile(path);
+  // Decoded for the place it is drawn in before anything changes, so that
+  // a picture that fails to decode leaves the preview and the panels.
+  TPicturePreview preview(*loaded.Graphic());
+  const TRect place = ProportionalRect(preview.Size().cx, preview.Size().cy, Preview->width(), Preview->height());
+  preview.Pixels({place.Width(), place.Height()});
+  Image1.Take(loaded);
+  Preview->SetPicture(std::move(preview));
+  SBPanels[0]->setText(path);
+  const int64_t size = PictureFileSize(path);
   SBPanels[1]->setText(QStringLiteral("Размер: ") + QString::number(size) + QStringLiteral(" байт"));
+  // The full upright size, whatever size the preview was decoded at.
   SBPanels[2]->setText(QString::number(Image1.Width()) + QLatin1Char('x') + QString::number(Image1.Height()));
 }
 

@@ -1,10 +1,11 @@
 #pragma once
+#include <QTimer>
 #include <array>
 
 #include "filesys/RzDirectoryTree.h"
 #include "filesys/RzFileListBox.h"
+#include "pictures/Picture.h"
 #include "toolkit/window/Form.h"
-#include "toolkit/window/Image.h"
 #include "toolkit/window/ImageView.h"
 
 class QLabel;
@@ -30,11 +31,13 @@ class TForm4 : public TForm {
   QStatusBar* SB = nullptr;
   // SB's panels 0, 1 and 2: the path, the size and the dimensions.
   std::array<QLabel*, 3> SBPanels{};
-  // The previewed picture.
-  TImage Image1;
+  // The previewed picture, as read (a JPEG's header only: the preview
+  // decodes what it draws).
+  TPicture Image1;
 
-  // The list's selection changed: a BMP or JPEG file is previewed and
-  // described in the status bar, which changes only after a good load.
+  // The list's selection changed: the preview and the status bar are left
+  // to a zero-time timer, so that the key and mouse events already queued
+  // are handled first and only the selection they end on is shown.
   void RzFileListBox1Change();
   // The selected file becomes the composition's background; the
   // composition window and the control panel take the browser's place.
@@ -53,6 +56,11 @@ class TForm4 : public TForm {
   void BuildSB();
   // The left side and the preview above the status bar.
   void PlaceChildren();
+  // The selected picture file is previewed and described in the status
+  // bar, which changes only after the preview has its pixels.
+  void PreviewSelectedFile();
+
+  QTimer selectionTimer_;
 };
 
 extern TForm4* Form4;

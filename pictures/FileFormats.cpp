@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include "pictures/Bitmap.h"
+#include "pictures/HeifImage.h"
 #include "pictures/Icon.h"
 #include "pictures/Metafile.h"
+#include "pictures/PngImage.h"
+#include "pictures/WebPImage.h"
 
 namespace {
 
@@ -40,6 +43,10 @@ TFileFormatsList& FileFormats() {
     l.Add(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), QStringLiteral("TMetafile"), Make<TMetafile>);
     l.Add(QStringLiteral("ico"), QStringLiteral("Icons"), QStringLiteral("TIcon"), Make<TIcon>);
     l.Add(QStringLiteral("bmp"), QStringLiteral("Bitmaps"), QStringLiteral("TBitmap"), Make<TBitmap>);
+    l.Add(QStringLiteral("png"), QStringLiteral("PNG images"), QStringLiteral("TPNGImage"), Make<TPNGImage>);
+    l.Add(QStringLiteral("heic"), QStringLiteral("HEIF images"), QStringLiteral("THEIFImage"), Make<THEIFImage>);
+    l.Add(QStringLiteral("heif"), QStringLiteral("HEIF images"), QStringLiteral("THEIFImage"), Make<THEIFImage>);
+    l.Add(QStringLiteral("webp"), QStringLiteral("WebP images"), QStringLiteral("TWebPImage"), Make<TWebPImage>);
     return l;
   }();
   return list;

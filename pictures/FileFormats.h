@@ -16,8 +16,9 @@ struct TFileFormat {
 };
 
 // The process-wide registry the picture holder chooses readers from. It
-// starts with wmf, emf, ico and bmp; the JPEG support adds jpeg and jpg at
-// start-up. Look-ups search from the most recent entry back.
+// starts with wmf, emf, ico, bmp, png, heic, heif and webp; the JPEG support
+// adds jpeg, jpg and jpe at start-up. Look-ups search from the most recent
+// entry back.
 class TFileFormatsList {
  public:
   void Add(const QString& extension, const QString& description, const QString& className,

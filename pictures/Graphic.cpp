@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 
+#include "pictures/Bitmap.h"
 #include "pictures/PictureFile.h"
 #include "pictures/SafeFile.h"
 
@@ -26,4 +27,12 @@ QByteArray TGraphic::SaveToBytes() {
   buffer.open(QIODevice::WriteOnly);
   SaveToStream(buffer);
   return bytes;
+}
+
+TSurface TGraphic::Pixels() {
+  TSurface pixels = DisplayCopy();
+  if (!pixels.IsNull() || Empty()) return pixels;
+  TBitmap drawn(Width(), Height());
+  Draw(drawn.Canvas(), drawn.Surface().Bounds());
+  return drawn.Surface();
 }

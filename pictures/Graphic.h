@@ -41,6 +41,15 @@ class TGraphic {
   // clearing and copying; a null surface where drawing is more than a copy
   // (the caller then draws). Fails where Draw would fail.
   virtual TSurface DisplayCopy() { return {}; }
+  // What drawing the whole picture at its own size onto a fresh colour
+  // surface gives: DisplayCopy, or the picture drawn. A null surface for an
+  // empty picture.
+  TSurface Pixels();
+  // The picture's pixels at the smallest size its reader decodes to that
+  // still covers Size on both sides: a JPEG decodes at 1/8, 1/4 or 1/2 of its
+  // size where that is enough; the others give Pixels(). The picture keeps
+  // its own settings and decoded state.
+  virtual TSurface PixelsCovering(TSize size) { return Pixels(); }
   // A new graphic of the same kind with this one's picture.
   virtual std::unique_ptr<TGraphic> Clone() const = 0;
 

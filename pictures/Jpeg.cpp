@@ -7,14 +7,25 @@ TJPEGImage::TJPEGImage() : settings_(JPEGDefaults()) {}
 
 TJPEGImage::~TJPEGImage() = default;
 
-int32_t TJPEGImage::Scaled(int32_t size) const {
-  const int32_t denominator = 1 << settings_.Scale;
-  return (size + denominator - 1) / denominator;
+namespace {
+
+// A size decoded at 1 / 2^Scale, rounded up as the library does.
+TSize ScaledBy(TJPEGScale scale, TSize size) {
+  const int32_t denominator = 1 << scale;
+  return {(size.cx + denominator - 1) / denominator, (size.cy + denominator - 1) / denominator};
 }
 
-int32_t TJPEGImage::Width() const { return bitmap_ ? bitmap_->Width() : Scaled(header_.Width); }
+}  // namespace
 
-int32_t TJPEGImage::Height() const { return bitmap_ ? bitmap_->Height() : Scaled(header_.Height); }
+TSize TJPEGImage::Scaled(TSize size) const { return ScaledBy(settings_.Scale, size); }
+
+int32_t TJPEGImage::Width() const {
+  return bitmap_ ? bitmap_->Width() : UprightSize(header_.Orientation, Scaled({header_.Width, header_.Height})).cx;
+}
+
+int32_t TJPEGImage::Height() const {
+  return bitmap_ ? bitmap_->Height() : UprightSize(header_.Orientation, Scaled({header_.Width, header_.Height})).cy;
+}
 
 void TJPEGImage::SetWidth(int32_t) { throw EInvalidGraphicOperation::CannotResizeJpeg(); }
 
@@ -31,6 +42,24 @@ TSurface TJPEGImage::DisplayCopy() {
   if (!bitmap_ && !data_.isEmpty() && !JpegDecodesToPalette(header_, settings_)) return DecodeToDisplay();
   DIBNeeded();
   return bitmap_->DisplayCopy();
+}
+
+TSurface TJPEGImage::PixelsCovering(TSize size) {
+  if (bitmap_ || data_.isEmpty()) return Pixels();
+  const TSize full = UprightSize(header_.Orientation, {header_.Width, header_.Height});
+  TJPEGSettings settings = settings_;
+  settings.Scale = jsFullSize;
+  for (const TJPEGScale scale : {jsEighth, jsQuarter, jsHalf}) {
+    const TSize scaled = ScaledBy(scale, full);
+    if (scaled.cx >= size.cx && scaled.cy >= size.cy) {
+      settings.Scale = scale;
+      break;
+    }
+  }
+  if (!JpegDecodesToPalette(header_, settings)) return DecodeJpegToSurface(data_, settings, {});
+  TBitmap reduced;
+  DecodeJpeg(data_, settings, reduced, {});
+  return reduced.DisplayCopy();
 }
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
@@ -113,8 +142,10 @@ void TJPEGImage::Reporting(const std::function<void(const TJpegProgressHook&)>& 
   TJpegProgressHook progress;
   if (OnProgress) {
     progress = [this, &meter](const TJpegProgressState& state) {
+      // The library's rows are those of the stored picture.
       if (const auto report = meter.Update(state))
-        Progress(psRunning, report->Percent, report->RedrawNow, report->Band);
+        Progress(psRunning, report->Percent, report->RedrawNow,
+                 UprightRect(header_.Orientation, report->Band, Scaled({header_.Width, header_.Height})));
     };
   }
   Progress(psStarting, 0, false, TRect{});

@@ -19,7 +19,7 @@ class TJPEGImage : public TGraphic {
 
   QString ClassName() const override { return QStringLiteral("TJPEGImage"); }
   // The decoded bitmap's size once it exists, else the header's at the
-  // settings' scale; never decodes.
+  // settings' scale, upright by the EXIF orientation; never decodes.
   int32_t Width() const override;
   int32_t Height() const override;
   // Both always fail with "Cannot change the size of a JPEG image".
@@ -33,6 +33,10 @@ class TJPEGImage : public TGraphic {
   // raised and keeps nothing); otherwise the bitmap is decoded as for
   // drawing and its pixels copied.
   TSurface DisplayCopy() override;
+  // Compressed bytes not yet decoded are decoded at the smallest scale
+  // (1/8, 1/4, 1/2 or 1/1) whose upright output covers Size, by a decoding
+  // of their own: the settings and the bitmap stay as they are.
+  TSurface PixelsCovering(TSize size) override;
   std::unique_ptr<TGraphic> Clone() const override;
 
   // Takes every byte from the stream's position to its end and reads the
@@ -56,6 +60,7 @@ class TJPEGImage : public TGraphic {
   const QByteArray& Data() const { return data_; }
 
   bool Grayscale() const { return header_.Grayscale; }
+  TExifOrientation Orientation() const { return header_.Orientation; }
   bool Progressive() const { return header_.Progressive; }
   const TJPEGSettings& Settings() const { return settings_; }
   // The clock of the progress reports (tests use their own).
@@ -68,7 +73,8 @@ class TJPEGImage : public TGraphic {
   // Runs a codec step between a starting and an ending progress report
   // (ending at 0 % when it fails), giving it the running reports' hook.
   void Reporting(const std::function<void(const TJpegProgressHook&)>& step);
-  int32_t Scaled(int32_t size) const;
+  // A stored size at the settings' scale, as the library rounds it.
+  TSize Scaled(TSize size) const;
 
   QByteArray data_;
   TJpegInfo header_;

@@ -76,11 +76,37 @@ void Prepare(TJob& job, jpeg_common_struct& common, const TJpegProgressHook* hoo
 // How far a decoding goes, and where its pixels go.
 enum TDecodeOutput : uint8_t { doHeaderOnly, doBitmapRows, doDisplayPixels };
 
+// Puts the rows of a stored picture where they lie in the upright one.
+struct TUprightWriter {
+  TExifOrientation orientation = eoTopLeft;
+  TSize stored;
+  uint8_t* origin = nullptr;  // upright pixel (0, 0)
+  ptrdiff_t rowStep = 0;      // from an upright row to the one below it
+  int bytes = 0;              // a pixel
+
+  template <int Bytes>
+  static void Scatter(const uint8_t* from, int32_t count, uint8_t* to, ptrdiff_t step) {
+    for (int32_t x = 0; x < count; ++x) std::memcpy(to + x * step, from + x * Bytes, Bytes);
+  }
+
+  // Row Y of the stored picture: its pixels run along a row or a column of
+  // the upright one, one step apart.
+  void Write(int32_t y, const uint8_t* row) const {
+    const TPoint first = UprightPoint(orientation, {0, y}, stored);
+    const TPoint next = UprightPoint(orientation, {1, y}, stored);
+    uint8_t* to = origin + first.Y * rowStep + first.X * bytes;
+    const ptrdiff_t step = (next.Y - first.Y) * rowStep + (next.X - first.X) * bytes;
+    if (bytes == 1) Scatter<1>(row, stored.cx, to, step);
+    else if (bytes == 3) Scatter<3>(row, stored.cx, to, step);
+    else Scatter<4>(row, stored.cx, to, step);
+  }
+};
+
 struct TDecodeJob : TJob {
   // Settings and Hook are needed past the header only.
   TDecodeJob(const QByteArray& bytes, TDecodeOutput to, const TJPEGSettings* decodeSettings = nullptr,
              const TJpegProgressHook* hook = nullptr)
-      : data(&bytes), settings(decodeSettings), output(to) {
+      : data(&bytes), settings(decodeSettings), output(to), orientation(ReadExifOrientation(bytes)) {
     Prepare(*this, *reinterpret_cast<jpeg_common_struct*>(&cinfo), hook);
   }
 
@@ -88,13 +114,19 @@ struct TDecodeJob : TJob {
   const QByteArray* data;
   const TJPEGSettings* settings;
   TDecodeOutput output;
+  TExifOrientation orientation;
   TJpegInfo info;
   bool quantized = false;
   TDib dib;             // the output rows, uncleared until the library writes them
   TSurface surface;     // or the output pixels, likewise
   bool sized = false;
   JDIMENSION rowsDone = 0;
-  std::vector<JSAMPROW> rows;
+  std::vector<JSAMPROW> rows;  // the output's rows, for a picture stored upright
+  // Otherwise the band of rows the library writes at a time, and where
+  // they go.
+  std::vector<uint8_t> band;
+  std::vector<JSAMPROW> bandRows;
+  TUprightWriter upright;
 };
 
 // Runs a step that allocates, keeping a C++ error for after the library is
@@ -113,20 +145,39 @@ bool Guarded(TDecodeJob& job, Step step) {
   }
 }
 
-// Once decompression has started: rows of the output's format and size.
+// Once decompression has started: the output's pixels at its upright size,
+// and the rows the library writes into. A picture stored otherwise than
+// upright starts cleared, since its rows are written across the output.
 void SizeRows(TDecodeJob& job) {
   const jpeg_decompress_struct& c = job.cinfo;
-  const auto width = static_cast<int32_t>(c.output_width);
-  const auto height = static_cast<int32_t>(c.output_height);
-  job.rows.resize(c.output_height);
+  const TSize stored{static_cast<int32_t>(c.output_width), static_cast<int32_t>(c.output_height)};
+  const TSize size = UprightSize(job.orientation, stored);
+  const bool turned = job.orientation != eoTopLeft;
+  TUprightWriter& upright = job.upright;
   if (job.output == doDisplayPixels) {
-    job.surface = TSurface::Uncleared(width, height);
-    for (int32_t y = 0; y < height; ++y)
-      job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.surface.Row(y));
+    job.surface = TSurface::Uncleared(size.cx, size.cy);
+    upright.origin = reinterpret_cast<uint8_t*>(job.surface.Row(0));
+    upright.rowStep = job.surface.Image().bytesPerLine();
+    upright.bytes = 4;
   } else {
     job.dib.BitCount = job.quantized ? 8 : 24;
-    job.dib.AllocateUncleared(width, height);
-    for (int32_t y = 0; y < height; ++y) job.rows[static_cast<size_t>(y)] = job.dib.Row(y);
+    if (turned) job.dib.Allocate(size.cx, size.cy);
+    else job.dib.AllocateUncleared(size.cx, size.cy);
+    // Bottom row first: the row below lies a stride lower.
+    upright.origin = job.dib.Row(0);
+    upright.rowStep = -static_cast<ptrdiff_t>(job.dib.Stride());
+    upright.bytes = job.quantized ? 1 : 3;
+  }
+  if (turned) {
+    upright.orientation = job.orientation;
+    upright.stored = stored;
+    const auto rowBytes = static_cast<size_t>(stored.cx) * static_cast<size_t>(upright.bytes);
+    job.band.resize(rowBytes * static_cast<size_t>(c.rec_outbuf_height));
+    for (int r = 0; r < c.rec_outbuf_height; ++r) job.bandRows.push_back(job.band.data() + rowBytes * static_cast<size_t>(r));
+  } else {
+    job.rows.resize(c.output_height);
+    for (int32_t y = 0; y < size.cy; ++y)
+      job.rows[static_cast<size_t>(y)] = upright.origin + static_cast<ptrdiff_t>(y) * upright.rowStep;
   }
   job.sized = true;
 }
@@ -196,8 +247,16 @@ int RunDecode(TDecodeJob& job) {
       jpeg_destroy_decompress(&c);
       return 1;
     }
-    while (c.output_scanline < c.output_height)
-      jpeg_read_scanlines(&c, job.rows.data() + c.output_scanline, c.output_height - c.output_scanline);
+    while (c.output_scanline < c.output_height) {
+      if (job.bandRows.empty()) {
+        jpeg_read_scanlines(&c, job.rows.data() + c.output_scanline, c.output_height - c.output_scanline);
+      } else {
+        const JDIMENSION first = c.output_scanline;
+        const JDIMENSION got =
+            jpeg_read_scanlines(&c, job.bandRows.data(), static_cast<JDIMENSION>(job.bandRows.size()));
+        for (JDIMENSION r = 0; r < got; ++r) job.upright.Write(static_cast<int32_t>(first + r), job.bandRows[r]);
+      }
+    }
     job.rowsDone = c.output_height;
     jpeg_finish_decompress(&c);
   }
@@ -256,6 +315,7 @@ struct TOutputBuffer {
 TJpegInfo ReadJpegHeader(const QByteArray& data) {
   TDecodeJob job(data, doHeaderOnly);
   if (RunDecode(job) != 0) Fail(job);
+  job.info.Orientation = job.orientation;
   return job.info;
 }
 
@@ -269,11 +329,14 @@ bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& 
   const bool failed = RunDecode(job) != 0;
   if (job.sized) {
     // The library writes whole rows of pixels: what it never reached, and
-    // the padding, is cleared here rather than all rows beforehand.
+    // the padding, is cleared here rather than all rows beforehand (a
+    // turned picture started cleared).
     TDib& dib = job.dib;
-    for (auto y = static_cast<int32_t>(job.rowsDone); y < dib.Height; ++y)
-      std::memset(dib.Row(y), 0, static_cast<size_t>(dib.Stride()));
-    dib.ClearPadding(0, static_cast<int32_t>(job.rowsDone));
+    if (job.bandRows.empty()) {
+      for (auto y = static_cast<int32_t>(job.rowsDone); y < dib.Height; ++y)
+        std::memset(dib.Row(y), 0, static_cast<size_t>(dib.Stride()));
+      dib.ClearPadding(0, static_cast<int32_t>(job.rowsDone));
+    }
     if (job.quantized) {
       auto palette = std::make_shared<TLogPalette>();
       palette->Entries = dib.ColorTable;

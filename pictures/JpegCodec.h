@@ -2,18 +2,21 @@
 #include <QByteArray>
 #include <cstdint>
 
+#include "pictures/ExifOrientation.h"
 #include "pictures/JpegProgress.h"
 #include "pictures/JpegSettings.h"
 
 class TBitmap;
 class TSurface;
 
-// What a JPEG file's header says.
+// What a JPEG file's header says. Width and Height are the stored
+// picture's; decoding turns it upright by Orientation (its EXIF tag).
 struct TJpegInfo {
   int32_t Width = 0;
   int32_t Height = 0;
   bool Grayscale = false;    // one component
   bool Progressive = false;  // several scans
+  TExifOrientation Orientation = eoTopLeft;
 };
 
 // Called by a running codec; an exception it throws ends the operation and
@@ -33,13 +36,19 @@ TJpegInfo ReadJpegHeader(const QByteArray& data);
 // than to 24 bits.
 bool JpegDecodesToPalette(const TJpegInfo& header, const TJPEGSettings& settings);
 
+// Both decoders turn the picture upright by its EXIF orientation: the
+// bitmap or surface has the upright size, the library's rows are written to
+// where they lie upright, and progress reports the rows of the stored
+// picture as the library decodes them.
+
 // Decodes Data into Bitmap: 8 bits per pixel with the library's colour map
 // as colour table and palette when colours are reduced (greyscale output,
 // or 8-bit settings), else 24 bits, rows decoded in the bitmap's own
 // blue-green-red order. The rows are allocated once the library has taken
 // the first scan (every scan of a progressive file) and go to the bitmap
-// when decoding ends; on a later error it gets the rows decoded so far and
-// rows of zeros below them, on an earlier one it stays as it was. Rows that
+// when decoding ends; on a later error it gets the pixels decoded so far and
+// zeros for the rest (rows below them in a picture stored upright), on an
+// earlier one it stays as it was. Rows that
 // cannot be had are EOutOfMemory. Returns whether a palette was made.
 bool DecodeJpeg(const QByteArray& data, const TJPEGSettings& settings, TBitmap& bitmap,
                 const TJpegProgressHook& progress);

@@ -10,4 +10,5 @@ void StartJpegSupport() {
   const auto make = [] { return std::unique_ptr<TGraphic>(std::make_unique<TJPEGImage>()); };
   formats.Add(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), QStringLiteral("TJPEGImage"), make);
   formats.Add(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), QStringLiteral("TJPEGImage"), make);
+  formats.Add(QStringLiteral("jpe"), QStringLiteral("JPEG Image File"), QStringLiteral("TJPEGImage"), make);
 }

@@ -1,22 +1,10 @@
 #include "pictures/Picture.h"
 
-#include <QFileInfo>
-
 #include "pictures/Bitmap.h"
 #include "pictures/FileFormats.h"
+#include "pictures/PictureFile.h"
 #include "pictures/StreamIO.h"
 #include "toolkit/Exceptions.h"
-
-namespace {
-
-// The text after the last dot of the path's final component.
-QString ExtensionOf(const QString& path) {
-  const QString name = QFileInfo(path).fileName();
-  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  return dot < 0 ? QString() : name.mid(dot + 1);
-}
-
-}  // namespace
 
 TPicture::TPicture() = default;
 
@@ -45,7 +33,7 @@ TBitmap& TPicture::Bitmap() {
 }
 
 void TPicture::LoadFromFile(const QString& path) {
-  const QString extension = ExtensionOf(path);
+  const QString extension = PictureFileExtension(path);
   const TFileFormat* format = FileFormats().FindExtension(extension);
   if (!format) throw EInvalidGraphic::UnknownExtension(extension.toLower());
   std::unique_ptr<TGraphic> graphic = format->Create();

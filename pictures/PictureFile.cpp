@@ -1,24 +1,52 @@
 #include "pictures/PictureFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/FileFormats.h"
 #include "toolkit/Exceptions.h"
 
-TPictureFile::TPictureFile(const QString& path) {
-  // Non-blocking, so that opening a FIFO with no writer returns at once;
-  // what it opened is looked at before a byte is read.
-  fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+namespace {
+
+// The descriptor of the regular file at Path, opened for reading, and its
+// size. Non-blocking, so that opening a FIFO with no writer returns at once;
+// what it opened is looked at before a byte is read.
+int OpenRegularFile(const QString& path, qint64& size) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   struct stat info {};
-  if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (fd_ >= 0) ::close(fd_);
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) ::close(fd);
     throw EFOpenError(path);
   }
-  size_ = std::min<qint64>(info.st_size, kMaxPictureFileBytes);
+  size = info.st_size;
+  return fd;
+}
+
+}  // namespace
+
+QString PictureFileExtension(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+bool IsPictureFile(const QString& path) { return FileFormats().FindExtension(PictureFileExtension(path)) != nullptr; }
+
+int64_t PictureFileSize(const QString& path) {
+  qint64 size = 0;
+  ::close(OpenRegularFile(path, size));
+  return size;
+}
+
+TPictureFile::TPictureFile(const QString& path) {
+  qint64 size = 0;
+  fd_ = OpenRegularFile(path, size);
+  size_ = std::min<qint64>(size, kMaxPictureFileBytes);
   open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 

@@ -11,6 +11,17 @@
 // colour tables and markers before them.
 constexpr int64_t kMaxPictureFileBytes = 4 * kMaxPicturePixels + (int64_t(1) << 20);
 
+// What the picture holder and the picture browser call a picture file:
+// one whose extension, the text after the last "." of the path's final
+// component, names a kind in the picture registry, in any letter case.
+QString PictureFileExtension(const QString& path);
+bool IsPictureFile(const QString& path);
+
+// The size in bytes of the file, opened for reading as TPictureFile opens
+// it: anything but a regular file (or a link to one) is "Cannot open file
+// %s".
+int64_t PictureFileSize(const QString& path);
+
 // A picture file opened for reading. Anything but a regular file (or a
 // link to one) is refused at once, without waiting for a writer or a
 // device: a FIFO, a socket, a device, a folder, a dangling link all fail

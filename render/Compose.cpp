@@ -10,11 +10,7 @@ std::unique_ptr<TBitmap> ComposeControls(TGraphic& background, const TControlHos
 }
 
 std::unique_ptr<TBitmap> NewComposition(TGraphic& background) {
-  TSurface pixels = background.DisplayCopy();
-  if (!pixels.IsNull()) return std::make_unique<TBitmap>(std::move(pixels));
-  auto composition = std::make_unique<TBitmap>(background.Width(), background.Height());
-  if (!composition->Empty()) background.Draw(composition->Canvas(), composition->Surface().Bounds());
-  return composition;
+  return std::make_unique<TBitmap>(background.Pixels());
 }
 
 void PaintControls(TBitmap& composition, const TControlHost& host) {

@@ -31,7 +31,7 @@ lintian --fail-on error "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 step "Depends: $depends"
-for need in libqt6widgets6 libjpeg62-turbo fonts-liberation2 fontconfig; do
+for need in libqt6widgets6 libjpeg62-turbo libpng16-16 libheif1 libwebp7 fonts-liberation2 fontconfig; do
   [[ ", $depends," == *", $need "* || ", $depends," == *", $need,"* ]] || fail "Depends lacks $need"
 done
 if grep -Eq -- '-dev\b|gtest|gmock|benchmark|clang|\bg\+\+|\bgcc\b|cmake' <<<"$depends"; then

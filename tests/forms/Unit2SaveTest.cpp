@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
 #include "pictures/Jpeg.h"
+#include "pictures/PngCodec.h"
 #include "render/Compose.h"
 #include "support/MadeFiles.h"
 #include "support/PixelAssert.h"
@@ -50,7 +52,7 @@ class Unit2Save : public ProgramTest {
 struct TSaveCase {
   const char* Name;
   QStringList Present;  // a trailing "/" makes a folder
-  bool Jpeg;
+  void (TForm2::*Item)();
   QStringList Written;
 };
 
@@ -62,7 +64,7 @@ TEST_P(Unit2Numbering, TakesTheLowestFreeNumberPerExtension) {
     name.endsWith('/') ? void(QDir(Dir.path()).mkdir(name.chopped(1))) : void(WriteBytes(Dir.filePath(name), "x"));
   QStringList panelShown;
   Dialogs_.OnMessage = [&] { panelShown << (Form1->isVisible() ? "shown" : "hidden"); };
-  for (int i = 0; i < 2; ++i) c.Jpeg ? Form2->jpg1Click() : Form2->bmp1Click();
+  for (int i = 0; i < 2; ++i) (Form2->*c.Item)();
   QStringList messages;
   for (const QString& name : c.Written) messages << kSaved + name;
   EXPECT_EQ(Dialogs_.MessageTexts(), messages);
@@ -84,22 +86,24 @@ TEST_P(Unit2Numbering, TakesTheLowestFreeNumberPerExtension) {
 
 INSTANTIATE_TEST_SUITE_P(
     Saves, Unit2Numbering,
-    ::testing::Values(TSaveCase{"EmptyFolder", {}, false, {"1.bmp", "2.bmp"}},
-                      TSaveCase{"Gap", {"1.bmp", "3.bmp"}, false, {"2.bmp", "4.bmp"}},
-                      TSaveCase{"JpegPastItsOwn", {"1.jpg", "2.jpg"}, true, {"3.jpg", "4.jpg"}},
-                      TSaveCase{"BmpIgnoresJpeg", {"1.jpg", "2.jpg"}, false, {"1.bmp", "2.bmp"}},
-                      TSaveCase{"FolderNamedLikeAFile", {"1.bmp/"}, false, {"2.bmp", "3.bmp"}}),
+    ::testing::Values(TSaveCase{"EmptyFolder", {}, &TForm2::bmp1Click, {"1.bmp", "2.bmp"}},
+                      TSaveCase{"Gap", {"1.bmp", "3.bmp"}, &TForm2::bmp1Click, {"2.bmp", "4.bmp"}},
+                      TSaveCase{"JpegPastItsOwn", {"1.jpg", "2.jpg"}, &TForm2::jpg1Click, {"3.jpg", "4.jpg"}},
+                      TSaveCase{"BmpIgnoresJpeg", {"1.jpg", "2.jpg"}, &TForm2::bmp1Click, {"1.bmp", "2.bmp"}},
+                      TSaveCase{"PngPastItsOwn", {"1.png", "3.png", "2.jpg"}, &TForm2::png1Click, {"2.png", "4.png"}},
+                      TSaveCase{"FolderNamedLikeAFile", {"1.bmp/"}, &TForm2::bmp1Click, {"2.bmp", "3.bmp"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Half the label lies beyond the right edge; the window is partly off the
 // screen and covered by the panel. The JPEG is the same composition
-// encoded with the default settings.
+// encoded with the default settings, the PNG the BMP's very pixels.
 TEST_F(Unit2Save, TheFileHoldsTheCompositionAtThePicturesSizeAsShown) {
   Form2->L1.SetLeft(120 - Form2->L1.Width() / 2);
   Form2->SetLeft(-50);
   Form1->move(Form2->pos());
   Form2->bmp1Click();
   Form2->jpg1Click();
+  Form2->png1Click();
   TBitmap saved;
   saved.LoadFromFile(Dir.filePath("1.bmp"));
   EXPECT_EQ(saved.BitsPerPixel(), 32);
@@ -110,6 +114,18 @@ TEST_F(Unit2Save, TheFileHoldsTheCompositionAtThePicturesSizeAsShown) {
   TJPEGImage expected;
   expected.Assign(TBitmap(Shown()));
   EXPECT_EQ(Content("1.jpg"), expected.SaveToBytes());
+  EXPECT_TRUE(SameSurface(DecodePng(Content("1.png")), saved.Surface()));
+}
+
+TEST_F(Unit2Save, ThePngItemFollowsTheJpegItem) {
+  const QMenu* save = Form2->PopupMenu1->actions().first()->menu();
+  ASSERT_TRUE(save);
+  EXPECT_EQ(save->title(), "Зап&исать");
+  const QList<QAction*> items = save->actions();
+  QStringList texts;
+  for (const QAction* item : items) texts << item->text();
+  EXPECT_EQ(texts, QStringList({"*bmp", "*.jpg", "*.png"}));
+  EXPECT_EQ(items.value(2), Form2->png1);
 }
 
 // Without a folder selected in the browser the file goes beside the

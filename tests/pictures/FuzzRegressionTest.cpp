@@ -27,4 +27,10 @@ TEST(FuzzRegression, JpegReader) { Replay("JpegReader", fuzz::ExerciseJpegReader
 
 TEST(FuzzRegression, JpegPatch) { Replay("JpegPatch", fuzz::ExerciseJpegPatcher); }
 
+TEST(FuzzRegression, PngReader) { Replay("PngReader", fuzz::ExercisePngReader); }
+
+TEST(FuzzRegression, HeifReader) { Replay("HeifReader", fuzz::ExerciseHeifReader); }
+
+TEST(FuzzRegression, WebPReader) { Replay("WebPReader", fuzz::ExerciseWebPReader); }
+
 }  // namespace

@@ -21,12 +21,15 @@ QByteArray FileBytes(const QString& path) {
   return file.readAll();
 }
 
-// The decoded picture as djpeg writes it: P6 RGB, or P5 grey levels.
-QByteArray AsPnm(const TBitmap& bitmap, bool grey) {
-  QByteArray pnm = QStringLiteral("P%1\n%2 %3\n255\n").arg(grey ? 5 : 6).arg(bitmap.Width()).arg(bitmap.Height()).toLatin1();
-  for (int y = 0; y < bitmap.Height(); ++y)
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      const QRgb p = bitmap.Surface().Pixel(x, y);
+// The decoded picture as djpeg writes it, P6 RGB or P5 grey levels: the
+// stored picture, which the bitmap holds upright by Orientation.
+QByteArray AsPnm(const TBitmap& bitmap, bool grey, TExifOrientation orientation) {
+  const TSize stored = UprightSize(orientation, {bitmap.Width(), bitmap.Height()});
+  QByteArray pnm = QStringLiteral("P%1\n%2 %3\n255\n").arg(grey ? 5 : 6).arg(stored.cx).arg(stored.cy).toLatin1();
+  for (int y = 0; y < stored.cy; ++y)
+    for (int x = 0; x < stored.cx; ++x) {
+      const TPoint at = UprightPoint(orientation, {x, y}, stored);
+      const QRgb p = bitmap.Surface().Pixel(at.X, at.Y);
       if (grey) {
         pnm.append(static_cast<char>(qRed(p)));
       } else {
@@ -89,15 +92,18 @@ TEST_P(JpegFile, DoesWhatDjpegDoes) {
     return;
   }
   // Loading reads only the header; a truncated file decodes without a word.
+  // djpeg leaves the picture as stored; ours is upright by its EXIF tag.
   jpeg.LoadFromFile(path);
-  EXPECT_EQ(jpeg.Width(), std::stoi(row.at("djpeg_out_width")));
-  EXPECT_EQ(jpeg.Height(), std::stoi(row.at("djpeg_out_height")));
+  const TSize upright = UprightSize(jpeg.Orientation(), {std::stoi(row.at("djpeg_out_width")),
+                                                         std::stoi(row.at("djpeg_out_height"))});
+  EXPECT_EQ(jpeg.Width(), upright.cx);
+  EXPECT_EQ(jpeg.Height(), upright.cy);
   const bool grey = row.at("components") == "1";
   EXPECT_EQ(jpeg.Grayscale(), grey);
   EXPECT_EQ(jpeg.Progressive(), row.at("process").find("progressive") != std::string::npos);
   const TBitmap& bitmap = jpeg.Bitmap();
   EXPECT_EQ(bitmap.PixelFormat(), grey ? pf8bit : pf24bit);
-  const QByteArray md5 = QCryptographicHash::hash(AsPnm(bitmap, grey), QCryptographicHash::Md5).toHex();
+  const QByteArray md5 = QCryptographicHash::hash(AsPnm(bitmap, grey, jpeg.Orientation()), QCryptographicHash::Md5).toHex();
   EXPECT_EQ(md5.toStdString(), DjpegMd5(row.at("path")));
   // Display pixels decoded straight (colour) or through the bitmap (grey),
   // and copied from the decoded bitmap: the same pixels every way.

@@ -49,20 +49,22 @@ class PictureFiles : public ::testing::Test {
   QTemporaryDir dir_;
 };
 
-TEST(FileFormats, SixEntriesInTheirOrder) {
+TEST(FileFormats, ElevenEntriesInTheirOrder) {
   StartJpegSupport();  // again: changes nothing
   std::vector<std::string> entries;
   for (const TFileFormat& f : FileFormats().Formats())
     entries.push_back((f.Extension + " " + f.Description + " " + f.ClassName).toStdString());
   EXPECT_EQ(entries, (std::vector<std::string>{"wmf Metafiles TMetafile", "emf Enhanced Metafiles TMetafile",
-                                                "ico Icons TIcon", "bmp Bitmaps TBitmap",
-                                                "jpeg JPEG Image File TJPEGImage", "jpg JPEG Image File TJPEGImage"}));
+                                                "ico Icons TIcon", "bmp Bitmaps TBitmap", "png PNG images TPNGImage",
+                                                "heic HEIF images THEIFImage", "heif HEIF images THEIFImage",
+                                                "webp WebP images TWebPImage", "jpeg JPEG Image File TJPEGImage",
+                                                "jpg JPEG Image File TJPEGImage", "jpe JPEG Image File TJPEGImage"}));
 }
 
 TEST_F(PictureFiles, ReaderIsChosenByTheExtensionInAnyCase) {
   const std::pair<const char*, const char*> cases[] = {
       {"Picture.JPG", "TJPEGImage"}, {"picture.jpg", "TJPEGImage"}, {"photo.JpEg", "TJPEGImage"},
-      {"a.bmp", "TBitmap"}, {"B.BMP", "TBitmap"}};
+      {"photo.JPE", "TJPEGImage"}, {"a.bmp", "TBitmap"}, {"B.BMP", "TBitmap"}};
   for (const auto& [name, className] : cases) {
     WriteFile(Path(name), QString::fromLatin1(className) == QLatin1String("TBitmap") ? SmallBmp() : SmallJpeg());
     TPicture holder;
@@ -74,7 +76,7 @@ TEST_F(PictureFiles, ReaderIsChosenByTheExtensionInAnyCase) {
 
 TEST_F(PictureFiles, UnknownExtensionIsNamedInLowerCase) {
   const std::pair<const char*, const char*> cases[] = {
-      {"picture.png", "png"}, {"Picture.PNG", "png"}, {"noextension", ""}, {"folder.d/file", ""}, {"trailing.", ""}};
+      {"picture.xyz", "xyz"}, {"Picture.XYZ", "xyz"}, {"noextension", ""}, {"folder.d/file", ""}, {"trailing.", ""}};
   QDir(dir_.path()).mkdir(QStringLiteral("folder.d"));
   TPicture holder;
   holder.Bitmap().SetSize(2, 2);

@@ -135,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"--gradient-style", "top-left-diagonal", GradientStyleOf, gstTopLeftDiagonal},
                       ChoiceCase{"--gradient-style", "Диаг-5", GradientStyleOf, gstTopRight},
                       ChoiceCase{"--gradient-style", "Диаг-6", GradientStyleOf, gstTopRightDiagonal},
-                      ChoiceCase{"--format", "jpg", FormatOf, ofJpeg}, ChoiceCase{"--format", "BMP", FormatOf, ofBmp}));
+                      ChoiceCase{"--format", "jpg", FormatOf, ofJpeg}, ChoiceCase{"--format", "BMP", FormatOf, ofBmp},
+                      ChoiceCase{"--format", "png", FormatOf, ofPng}));
 
 TEST(ParseArguments, NumbersAtTheEdgesOfTheirRanges) {
   EXPECT_EQ(Parse({"--size", "0"}).FontSize, 0);
@@ -177,6 +178,7 @@ TEST(ParseArguments, FlagsLaterValuesAndOptionsBeforeTheBackground) {
 TEST(ParseArguments, OutputChoices) {
   EXPECT_EQ(Parse({"--out", "a/b.JPEG"}).Format, ofJpeg);
   EXPECT_EQ(Parse({"--out", "b.bmp", "--format", "bmp"}).Format, ofBmp);
+  EXPECT_EQ(Parse({"--out", "c.PNG"}).Format, ofPng);
   EXPECT_EQ(Parse({"--out-dir", "/tmp", "--format", "jpg"}).OutDir, "/tmp");
   EXPECT_TRUE(ParseArguments({"--help"}).Help);
 }
@@ -260,8 +262,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Raised, RaisedShadow, Shadow, Sunken, SunkenShadow"},
         ErrorCase{{"a.jpg", "--fill", "solid"},
                   "--fill: 'solid' is not one of none (Нет), brush (Заливка), picture (Картинка), gradient (Градиент)"},
-        ErrorCase{{"a.jpg", "--format", "png"}, "--format: 'png' is not one of bmp, jpg"},
-        ErrorCase{{"a.jpg", "--out", "x.png"}, "--out: 'x.png' does not end in .bmp, .jpg or .jpeg"},
+        ErrorCase{{"a.jpg", "--format", "gif"}, "--format: 'gif' is not one of bmp, jpg, png"},
+        ErrorCase{{"a.jpg", "--out", "x.gif"}, "--out: 'x.gif' does not end in .bmp, .jpg, .jpeg or .png"},
         ErrorCase{{"a.jpg", "--out", "x.bmp", "--out-dir", "d"}, "--out and --out-dir cannot be given together"},
         ErrorCase{{"a.jpg", "--out", "x.bmp", "--format", "jpg"}, "--format jpg does not match --out 'x.bmp'"},
         ErrorCase{{"a.jpg", "--jobs", "0"}, "--jobs: 0 is outside 1 to 1024"},

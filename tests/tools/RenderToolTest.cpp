@@ -14,6 +14,7 @@
 #include "support/AddressSpace.h"
 #include "support/MadeFiles.h"
 #include "support/PixelAssert.h"
+#include "support/UprightImage.h"
 #include "tools/ToolProcess.h"
 
 namespace {
@@ -240,6 +241,44 @@ TEST_F(RenderTool, AJpegBackgroundShowsAsDrawingItWould) {
       }
 }
 
+// A photo stored sideways, as phones store portraits, is composed upright.
+class RenderToolOrientation : public RenderTool, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RenderToolOrientation, TheCompositionIsUpright) {
+  const auto orientation = static_cast<TExifOrientation>(GetParam());
+  QImage photo(40, 24, QImage::Format_RGB32);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 40; ++x) photo.setPixel(x, y, qRgb(x * 6, y * 10, x < 20 ? 40 : 220));
+  ASSERT_TRUE(photo.save(Path("stored.jpg"), "JPEG", 90));
+  Write("bg.jpg", WithSegments(Bytes("stored.jpg"), OrientationSegment(orientation, GetParam() % 2 == 0)));
+  const TRun run = Run({"bg.jpg", "--out", "out.bmp", "--at", "5000,5000"});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  TJPEGImage stored;
+  stored.LoadFromFile(Path("stored.jpg"));
+  const QImage want = UprightImage(stored.Bitmap().Surface().Image(), orientation);
+  const QImage got = Read("out.bmp");
+  ASSERT_EQ(got.size(), want.size());
+  for (int y = 0; y < got.height(); ++y)
+    for (int x = 0; x < got.width(); ++x) ASSERT_EQ(got.pixel(x, y), want.pixel(x, y) | 0xFF000000u) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(EightOrientations, RenderToolOrientation, ::testing::Range(1, 9));
+
+TEST_F(RenderTool, PngIsNumberedApartAndHoldsTheBmpsPixels) {
+  Background("bg.png", 47, 33);
+  Write("1.png", "a");
+  const TRun png = Run({"bg.png", "--format", "png", "--at", "3,4", "--text", "Hi"});
+  ASSERT_EQ(png.Status, 0) << png.Err.toStdString();
+  EXPECT_TRUE(png.Out.startsWith("wrote ./2.png\n")) << png.Out.toStdString();
+  ASSERT_EQ(Run({"bg.png", "--at", "3,4", "--text", "Hi"}).Status, 0);
+  EXPECT_TRUE(Bytes("2.png").startsWith("\x89PNG"));
+  const QImage bmp = Read("1.bmp");
+  ASSERT_EQ(bmp.size(), QSize(47, 33));
+  EXPECT_EQ(Read("2.png"), bmp);
+  ASSERT_EQ(Run({"bg.png", "--out", "out.PNG", "--at", "3,4", "--text", "Hi"}).Status, 0);
+  EXPECT_EQ(Read("out.PNG"), bmp);
+}
+
 TEST_F(RenderTool, OutReplacesExactlyThatFile) {
   Background("bg.bmp", 20, 10);
   Write("keep.jpg", "old");
@@ -269,22 +308,6 @@ TEST_F(RenderTool, ACompositionThatCannotBeAllocatedIsAnError) {
   EXPECT_EQ(Entries(), before);
 }
 
-// A progressive JPEG whose second scan is bogus: its header reads, its
-// decoding fails.
-QByteArray FailsPastItsHeader() {
-  TBitmap photo(64, 48);
-  photo.Canvas().SetPixel(3, 4, clRed);
-  TJPEGSettings progressive = JPEGDefaults();
-  progressive.ProgressiveEncoding = true;
-  QByteArray bytes = EncodeJpeg(photo, progressive, {});
-  const qsizetype first = bytes.indexOf("\xFF\xDA");
-  const qsizetype second = bytes.indexOf("\xFF\xDA", first + 2);
-  EXPECT_GT(second, first);
-  const int components = static_cast<uint8_t>(bytes[second + 4]);
-  bytes[second + 5 + 2 * components] = static_cast<char>(70);  // spectral selection start past 63
-  return bytes;
-}
-
 struct BadInput {
   const char* Name;
   QStringList Arguments;
@@ -297,7 +320,8 @@ class RenderToolBadInput : public RenderTool, public ::testing::WithParamInterfa
 
 TEST_P(RenderToolBadInput, MessageStatusTwoAndNoFile) {
   Background("bg.bmp", 20, 10);
-  Write("bg.png", "not a picture");
+  Write("bg.xyz", "not a picture");
+  Write("broken.png", "\x89PNG\r\n\x1A\n nonsense");
   Write("broken.bmp", "XM not a bitmap at all");
   Write("broken.jpg", "\xFF\xD8\xFF\xE0 nonsense");
   Write("late.jpg", FailsPastItsHeader());
@@ -322,7 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, RenderToolBadInput,
     ::testing::Values(
         BadInput{"MissingBackground", {"missing.bmp"}, "Cannot open file missing\\.bmp"},
-        BadInput{"UnknownExtension", {"bg.png"}, "Unknown picture file extension \\(\\.png\\)"},
+        BadInput{"UnknownExtension", {"bg.xyz"}, "Unknown picture file extension \\(\\.xyz\\)"},
+        BadInput{"BrokenPng", {"broken.png"}, "PNG image is not valid"},
         BadInput{"BrokenBitmap", {"broken.bmp"}, "Bitmap image is not valid"},
         BadInput{"BrokenJpeg", {"broken.jpg"}, "JPEG error #\\d+"},
         // Only regular files are read, and none of these makes the tool wait.

@@ -5,12 +5,17 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWindow>
 
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "forms/Unit4.h"
+#include "pictures/Jpeg.h"
+#include "pictures/PngImage.h"
+#include "support/MadeFiles.h"
 #include "support/widget/ProgramTestSupport.h"
 #include "xvfb/XTestSupport.h"
 
@@ -104,6 +109,53 @@ TEST_F(BrowserX, OpensAFolderByClicksPreviewsAJpegAndHandsItOn) {
   EXPECT_TRUE(IsMapped(Form1));
   EXPECT_EQ(ScreenGeometry(Form2), QRect(112, 84, 800, 600));
   KeepScreenShot(ScreenShot(), QStringLiteral("browser-opened"));
+}
+
+// A phone's portrait (the meadow stored sideways with EXIF orientation 6)
+// shown upright, and the meadow as PNG and, where heif-enc is installed, as
+// HEIC; the screenshots are kept.
+TEST_F(BrowserX, PreviewsAPortraitUprightAndThePhonesOtherKinds) {
+  ASSERT_TRUE(QDir().mkdir(Dir.filePath("phone")));
+  const QString meadow = WriteMeadow(Dir.filePath("meadow.jpg"));
+  QFile stored(meadow);
+  ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+  WriteBytes(Dir.filePath("phone/IMG_0001.JPG"), WithSegments(stored.readAll(), OrientationSegment(6, true)));
+  TJPEGImage decoded;
+  decoded.LoadFromFile(meadow);
+  TPNGImage png;
+  png.Assign(decoded.Bitmap());
+  png.SaveToFile(Dir.filePath("phone/screenshot.png"));
+  const QString heifEnc = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
+  if (!heifEnc.isEmpty()) {
+    ASSERT_EQ(QProcess::execute(heifEnc, {Dir.filePath("phone/screenshot.png"), "-o", Dir.filePath("phone/IMG_0002.HEIC")}),
+              0);
+  }
+  Form4->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4));
+  Form4->RzDirectoryTree1->SetCurrentFolder(Dir.filePath("phone"));
+  Settle();
+  TRzFileListBox* list = Form4->RzFileListBox1;
+  ASSERT_EQ(list->Items().size(), heifEnc.isEmpty() ? 2u : 3u);
+
+  ClickAt(list->viewport(), list->visualRect(list->model()->index(0, 0)).center());
+  EXPECT_TRUE(Dialogs_.Messages.empty());
+  EXPECT_EQ(Form4->SBPanels[2]->text(), "600x800");
+  const QImage portrait = ScreenShot();
+  KeepScreenShot(portrait, QStringLiteral("browser-portrait"));
+  // 600 x 800 upright in the 425 x 356 preview: 267 x 356 at (79, 0).
+  const QRect preview = ScreenGeometry(Form4).adjusted(185, 0, 0, 0);
+  const QRgb face = qRgb(0xF0, 0xF0, 0xF0);
+  EXPECT_EQ(portrait.pixel(preview.x() + 78, preview.y() + 100), face);
+  EXPECT_NE(portrait.pixel(preview.x() + 79, preview.y() + 100), face);
+  EXPECT_NE(portrait.pixel(preview.x() + 345, preview.y() + 100), face);
+  EXPECT_EQ(portrait.pixel(preview.x() + 346, preview.y() + 100), face);
+
+  for (int row = 1; row < static_cast<int>(list->Items().size()); ++row) {
+    ClickAt(list->viewport(), list->visualRect(list->model()->index(row, 0)).center());
+    EXPECT_TRUE(Dialogs_.Messages.empty());
+    EXPECT_EQ(Form4->SBPanels[2]->text(), "800x600");
+    KeepScreenShot(ScreenShot(), QStringLiteral("browser-") + list->Items()[static_cast<size_t>(row)].Name);
+  }
 }
 
 }  // namespace

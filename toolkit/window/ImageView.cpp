@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include "toolkit/canvas/Canvas.h"
-
 TRect ProportionalRect(int32_t width, int32_t height, int32_t clientWidth, int32_t clientHeight) {
   if (width <= 0 || height <= 0) return {};
   int32_t drawnWidth = width;
@@ -31,24 +29,22 @@ TRect ProportionalRect(int32_t width, int32_t height, int32_t clientWidth, int32
 
 TImageView::TImageView(QWidget* parent) : QWidget(parent) {}
 
-void TImageView::SetPicture(const TSurface& picture) {
-  picture_ = picture;
+void TImageView::SetPicture(TPicturePreview preview) {
+  preview_ = std::move(preview);
   update();
 }
 
 TRect TImageView::PictureRect() const {
-  return picture_.IsNull() ? TRect{} : ProportionalRect(picture_.Width(), picture_.Height(), width(), height());
+  const TSize size = preview_.Size();
+  return preview_.Empty() ? TRect{} : ProportionalRect(size.cx, size.cy, width(), height());
 }
 
 void TImageView::paintEvent(QPaintEvent*) {
   const TRect place = PictureRect();
   if (place.IsEmpty()) return;
+  const TSurface& pixels = preview_.Pixels({place.Width(), place.Height()});
   QPainter painter(this);
-  if (place.Width() == picture_.Width() && place.Height() == picture_.Height()) {
-    painter.drawImage(place.Left, place.Top, picture_.Image());
-    return;
-  }
-  TSurface stretched = TSurface::Uncleared(place.Width(), place.Height());
-  TCanvas(&stretched).CopyRect(stretched.Bounds(), TCanvas(&picture_), picture_.Bounds());
-  painter.drawImage(place.Left, place.Top, stretched.Image());
+  // Pixels smaller than the place are a copy that could not be decoded
+  // larger: stretched, it still shows the picture.
+  painter.drawImage(QRect(place.Left, place.Top, place.Width(), place.Height()), pixels.Image());
 }

@@ -2,8 +2,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "pictures/PicturePreview.h"
 #include "toolkit/Geometry.h"
-#include "toolkit/Surface.h"
 
 // Where an image control with Center and Proportional on (Stretch off)
 // draws a Width x Height picture in a ClientWidth x ClientHeight area: at
@@ -14,15 +14,17 @@
 TRect ProportionalRect(int32_t width, int32_t height, int32_t clientWidth, int32_t clientHeight);
 
 // Shows a picture as such an image control does, its place worked out
-// again at every paint and the picture stretched to it nearest-pixel from
-// the pixels it was given; around it the parent shows through.
+// again at every paint and the picture drawn there from its preview: each
+// drawn pixel the mean of the picture pixels it covers. Around it the parent
+// shows through.
 class TImageView : public QWidget {
  public:
   explicit TImageView(QWidget* parent = nullptr);
 
-  const TSurface& Picture() const { return picture_; }
-  // A null surface shows nothing.
-  void SetPicture(const TSurface& picture);
+  const TPicturePreview& Picture() const { return preview_; }
+  // An empty preview shows nothing. A preview that has already given its
+  // pixels for the view's place is drawn without decoding again.
+  void SetPicture(TPicturePreview preview);
   // Where the picture is drawn now.
   TRect PictureRect() const;
 
@@ -30,5 +32,5 @@ class TImageView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  TSurface picture_;
+  TPicturePreview preview_;
 };

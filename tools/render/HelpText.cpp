@@ -13,13 +13,14 @@ constexpr int kWidth = 79;
 const char kUsage[] = "Usage: vellumo-render BACKGROUND [options] [BACKGROUND...]\n";
 
 const char kDescription[] =
-    "Puts the same caption on each BACKGROUND (a picture of a kind the program\n"
-    "reads, such as BMP or JPEG, chosen by its extension) and writes each\n"
-    "composition, at its picture's size, as n.bmp or n.jpg with the lowest n for\n"
-    "which no such file exists, in the background's folder; the numbers follow\n"
-    "the order of the backgrounds. An existing file is never replaced, except by\n"
-    "--out. For each background it prints \"wrote PATH\" and \"label LEFT,TOP\n"
-    "WIDTHxHEIGHT\" (the label's rectangle in the picture), in the order given.\n"
+    "Puts the same caption on each BACKGROUND (a BMP, JPEG, PNG, HEIF or WebP\n"
+    "picture, by its extension; a JPEG turned upright by its EXIF orientation)\n"
+    "and writes each composition, at its picture's size, as n.bmp, n.jpg or\n"
+    "n.png with the lowest n for which no such file exists, in the background's\n"
+    "folder; the numbers follow the order of the backgrounds. An existing file\n"
+    "is never replaced, except by --out. For each background it prints \"wrote\n"
+    "PATH\" and \"label LEFT,TOP WIDTHxHEIGHT\" (the label's rectangle in the\n"
+    "picture), in the order given.\n"
     "A background that cannot be read or written gets its message on standard\n"
     "error (after its path when there are several) and the others go on; with\n"
     "several backgrounds a last line says \"wrote K of N\". The status is 2 when\n"

@@ -1,6 +1,7 @@
 #include "tools/render/KeepJpeg.h"
 
 #include "pictures/Bitmap.h"
+#include "pictures/ExifOrientation.h"
 #include "pictures/Jpeg.h"
 
 namespace {
@@ -27,6 +28,13 @@ TKeptJpeg::TKeptJpeg(TGraphic& background) {
   auto* jpeg = dynamic_cast<TJPEGImage*>(&background);
   if (!jpeg) {
     refusal_ = QStringLiteral("not a JPEG picture");
+    return;
+  }
+  // A photo stored turned is decoded upright, so the caption's place in the
+  // upright picture is not the place of the stored blocks it would touch.
+  const TExifOrientation orientation = ReadExifOrientation(jpeg->Data());
+  if (orientation != eoTopLeft) {
+    refusal_ = QStringLiteral("EXIF orientation %1").arg(static_cast<int>(orientation));
     return;
   }
   patcher_ = std::make_unique<TJpegPatcher>(jpeg->Data());

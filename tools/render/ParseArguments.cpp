@@ -138,7 +138,8 @@ TOutputFormat FormatOfFile(const QString& file) {
   const QString extension = QFileInfo(file).suffix().toLower();
   if (extension == QLatin1String("bmp")) return ofBmp;
   if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) return ofJpeg;
-  throw EUsageError(QStringLiteral("--out: '%1' does not end in .bmp, .jpg or .jpeg").arg(file));
+  if (extension == QLatin1String("png")) return ofPng;
+  throw EUsageError(QStringLiteral("--out: '%1' does not end in .bmp, .jpg, .jpeg or .png").arg(file));
 }
 
 // What no single option can check: a background, one place to write to,

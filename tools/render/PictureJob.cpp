@@ -6,6 +6,7 @@
 #include "pictures/Bitmap.h"
 #include "pictures/JpegCodec.h"
 #include "pictures/Picture.h"
+#include "pictures/PngCodec.h"
 #include "pictures/SafeFile.h"
 #include "pictures/StreamIO.h"
 #include "render/Compose.h"
@@ -14,16 +15,31 @@
 namespace {
 
 QString Extension(const TRenderSettings& settings) {
-  return settings.Format == ofJpeg ? QStringLiteral(".jpg") : QStringLiteral(".bmp");
+  switch (settings.Format) {
+    case ofJpeg:
+      return QStringLiteral(".jpg");
+    case ofPng:
+      return QStringLiteral(".png");
+    case ofBmp:
+      break;
+  }
+  return QStringLiteral(".bmp");
 }
 
 // The composition encoded as the window's export encodes it: a BMP file,
-// or a JPEG picture with the default settings.
+// a JPEG picture with the default settings, or a PNG picture.
 void Encode(TBitmap& composition, const TRenderSettings& settings, QIODevice& device) {
-  if (settings.Format == ofJpeg)
-    WriteAll(device, EncodeJpeg(composition, JPEGDefaults(), {}));
-  else
-    composition.SaveToStream(device);
+  switch (settings.Format) {
+    case ofJpeg:
+      WriteAll(device, EncodeJpeg(composition, JPEGDefaults(), {}));
+      return;
+    case ofPng:
+      WriteAll(device, EncodePng(composition.Surface()));
+      return;
+    case ofBmp:
+      break;
+  }
+  composition.SaveToStream(device);
 }
 
 // Puts what Write writes where the picture goes: a new numbered file

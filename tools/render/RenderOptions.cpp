@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr TChoice kFormats[] = {{"bmp", "bmp", ofBmp}, {"jpg", "jpg", ofJpeg}};
+constexpr TChoice kFormats[] = {{"bmp", "bmp", ofBmp}, {"jpg", "jpg", ofJpeg}, {"png", "png", ofPng}};
 constexpr TChoice kPlaces[] = {
     {"top-left", "top-left", agTopLeft},          {"top-center", "top-center", agTopCenter},
     {"top-right", "top-right", agTopRight},       {"center-left", "center-left", agCenterLeft},
@@ -36,10 +36,11 @@ const std::vector<TRenderOption>& RenderOptions() {
       {"--version", nullptr, okFlag, 0, 0, nullptr, nullptr, "show the version and exit",
        [](S& s, const V&) { s.Version = true; }},
       {"--out", "FILE", okText, 0, 0, nullptr, nullptr,
-       "write exactly FILE, replacing it, as BMP or JPEG by its extension (.bmp, .jpg, .jpeg); one background only",
+       "write exactly FILE, replacing it, as BMP, JPEG or PNG by its extension (.bmp, .jpg, .jpeg, .png); one "
+       "background only",
        [](S& s, const V& v) { s.OutFile = v.Text; }},
       {"--out-dir", "DIR", okText, 0, 0, nullptr, nullptr,
-       "write n.bmp or n.jpg with the lowest free n in DIR instead of each background's folder",
+       "write n.bmp, n.jpg or n.png with the lowest free n in DIR instead of each background's folder",
        [](S& s, const V& v) { s.OutDir = v.Text; }},
       {"--format", "FORMAT", okChoice, 0, 0, &FormatChoices, "bmp", "format of the numbered file",
        [](S& s, const V& v) { s.Format = TOutputFormat(v.Choice); }},

@@ -6,8 +6,8 @@
 #include "render/PanelChoices.h"
 #include "tools/render/RenderSettings.h"
 
-// bmp, jpg; and the nine places of --place. The other list options take
-// the control panel's lists (render/PanelChoices.h).
+// bmp, jpg, png; and the nine places of --place. The other list options
+// take the control panel's lists (render/PanelChoices.h).
 extern const TChoiceList FormatChoices;
 extern const TChoiceList PlaceChoices;
 

@@ -13,7 +13,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/Geometry.h"
 
-enum TOutputFormat : uint8_t { ofBmp, ofJpeg };
+enum TOutputFormat : uint8_t { ofBmp, ofJpeg, ofPng };
 
 // Everything one run of vellumo-render is asked to do, as read from the
 // command line, in the label's own terms. The defaults are the composition
@@ -24,7 +24,7 @@ struct TRenderSettings {
 
   // In the order given; each is composed with the same caption.
   QStringList Backgrounds;
-  // Where to write: the lowest free n.bmp / n.jpg in OutDir (each
+  // Where to write: the lowest free n.bmp / n.jpg / n.png in OutDir (each
   // background's folder when empty), or exactly OutFile when it is given
   // (one background only).
   TOutputFormat Format = ofBmp;
