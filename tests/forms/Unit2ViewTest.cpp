@@ -130,6 +130,7 @@ TEST_F(Unit2View, AtRatioTwoAPictureThatFitsIsDrawnOneToOneInDevicePixels) {
   ASSERT_EQ(LabelAt(), (TPoint{0, 0}));
   QTest::mousePress(Window(), Qt::LeftButton, {}, QPoint(2, 2));
   QTest::mouseMove(Window(), QPoint(12, 7));
+  QTest::mouseRelease(Window(), Qt::LeftButton, {}, QPoint(12, 7));
   EXPECT_EQ(LabelAt(), (TPoint{20, 10}));
 }
 
@@ -138,7 +139,8 @@ TEST_F(Unit2View, AtRatioTwoAPictureThatFitsIsDrawnOneToOneInDevicePixels) {
 struct TLineCase {
   int32_t Width, Height;
   QRect Client;
-  QPoint Press, Move;  // on the window
+  TPoint Label;
+  QPoint Press, Move;  // on the window, never (0, 0), which QTest takes for the centre
 };
 
 class Unit2Lines : public Unit2View, public ::testing::WithParamInterface<TLineCase> {};
@@ -147,6 +149,7 @@ TEST_P(Unit2Lines, AreFittedAndTheLabelStillDragsAndSaves) {
   const TLineCase& c = GetParam();
   Open(c.Width, c.Height, kFullHdAbovePanel);
   EXPECT_EQ(Form2->geometry(), c.Client);
+  Form2->L1.SetBounds(c.Label.X, c.Label.Y, Form2->L1.Width(), Form2->L1.Height());
   const TPoint before = LabelAt();
   QTest::mousePress(Window(), Qt::LeftButton, {}, c.Press);
   QTest::mouseMove(Window(), c.Move);
@@ -162,7 +165,7 @@ TEST_P(Unit2Lines, AreFittedAndTheLabelStillDragsAndSaves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, Unit2Lines,
-                         ::testing::Values(TLineCase{30000, 1, QRect(0, 519, 1920, 1), {1, 0}, {11, 0}},
-                                           TLineCase{1, 30000, QRect(959, 0, 1, 1040), {0, 0}, {0, 9}}));
+                         ::testing::Values(TLineCase{30000, 1, QRect(0, 519, 1920, 1), {0, 0}, {1, 0}, {11, 0}},
+                                           TLineCase{1, 30000, QRect(959, 0, 1, 1040), {0, 30}, {0, 1}, {0, 10}}));
 
 }  // namespace

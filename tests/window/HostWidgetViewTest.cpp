@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
     Points, HostWidgetPointer,
     ::testing::Values(TPointerCase{"shrunk", {400, 300}, {173, 131}, 1, {100, 50}, {232, 115}},
                       TPointerCase{"1:1 at ratio 2", {400, 300}, {400, 300}, 2, {30, 20}, {60, 40}},
-                      TPointerCase{"shrunk at ratio 1.5", {400, 300}, {173, 131}, 1.5, {30, 20}, {105, 69}},
+                      TPointerCase{"shrunk at ratio 1.5, between device pixels", {400, 300}, {173, 131}, 1.5, {31, 21}, {107, 72}},
                       TPointerCase{"beyond the view", {400, 300}, {173, 131}, 1, {190, 140}, {440, 321}}));
 
 }  // namespace
