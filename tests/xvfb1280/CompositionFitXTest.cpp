@@ -51,7 +51,7 @@ void Decorate(TLMDLabelFill& label) {
   TFont font;
   font.Assign(label.Font());
   font.SetName(QStringLiteral("DejaVu Sans"));
-  font.SetSize(150);
+  font.SetSize(96);
   font.SetStyle(FontStyleBit(fsBold));
   font.SetColor(clYellow);
   label.SetFont(font);
@@ -95,12 +95,12 @@ TEST_F(CompositionFitX, APhotoLargerThanTheScreenIsShownWholeAndSavedWhole) {
                     (Form2->L1.Height() * area.height() + kPhotoHeight - 1) / kPhotoHeight + 1);
   EXPECT_LE(MeanDifference(opened.copy(area), photo, {panel, label}), 4.0);
 
-  // Drag the label 400 by 300 screen pixels, then save.
+  // Drag the label 700 by 500 screen pixels, clear of the panel, then save.
   QWindow* window = Form2->windowHandle();
   const QPoint grab(20, 20);
   QTest::mousePress(window, Qt::LeftButton, {}, grab);
-  for (int step = 1; step <= 10; ++step) QTest::mouseMove(window, grab + QPoint(40 * step, 30 * step));
-  const QPoint end = grab + QPoint(400, 300);
+  for (int step = 1; step <= 10; ++step) QTest::mouseMove(window, grab + QPoint(70 * step, 50 * step));
+  const QPoint end = grab + QPoint(700, 500);
   QTest::mouseRelease(window, Qt::LeftButton, {}, end);
   EXPECT_EQ(Form2->L1.Left(), Mapped(end.x(), kPhotoWidth, area.width()) - Mapped(grab.x(), kPhotoWidth, area.width()));
   EXPECT_EQ(Form2->L1.Top(), Mapped(end.y(), kPhotoHeight, area.height()) - Mapped(grab.y(), kPhotoHeight, area.height()));
