@@ -13,10 +13,14 @@
 #include "render/Compose.h"
 #include "toolkit/TickCount.h"
 #include "toolkit/window/Dialogs.h"
+#include "toolkit/window/ViewFit.h"
 
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2() : TForm(QStringLiteral("Form2"), Qt::Window | Qt::FramelessWindowHint) {
+  // Frameless, the caption is never drawn; taskbars and window switchers
+  // show the title, which names the program.
+  setWindowTitle(ApplicationTitle());
   SetClientBounds(260, 95, 302, 329);
   BuildImage1();
   BuildL1();
@@ -30,21 +34,24 @@ void TForm2::BuildImage1() {
   Client->setGeometry(rect());
   Client->SetColor(clBtnFace);
   Image1.OnChange = [this] { Client->SetBackground(Image1.Pixels()); };
-  Client->OnMouseDown = [this](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
-    Image1MouseDown(dsBackground, button, shift, x, y);
+  // The window moves in screen pixels, whatever the picture's scale, so
+  // the press and the moves are measured on the screen, not in picture
+  // pixels; and from where the window was last put, since the window
+  // system may not have reported its last move yet.
+  Client->OnMouseDown = [this](TMouseButton button, TShiftState shift, int32_t, int32_t) {
+    const QPoint grab = PointerOnWindow();
+    Image1MouseDown(dsBackground, button, shift, grab.x(), grab.y());
   };
-  // The window system may not have reported the last move of the window
-  // yet, so the pointer is measured on the screen from where the window
-  // was last put, not taken from the event.
   Client->OnMouseMove = [this](TShiftState shift, int32_t, int32_t) {
-    const QPoint pointer = Client->GlobalPointer();
-    Image1MouseMove(shift, pointer.x() - Left(), pointer.y() - Top());
+    const QPoint pointer = PointerOnWindow();
+    Image1MouseMove(shift, pointer.x(), pointer.y());
   };
   // The menu opens on the release, after the drag has ended: opened on the
-  // press, it would take the release itself.
+  // press, it would take the release itself. Only a release over the
+  // background opens it; over the label, the label takes the release.
   Client->OnMouseUp = [this](TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     Image1MouseUp(button, shift, x, y);
-    if (button == mbRight) PopupMenu1->popup(Client->GlobalPointer());
+    if (button == mbRight && Client->PointerInside()) PopupMenu1->popup(Client->GlobalPointer());
   };
 }
 
@@ -99,6 +106,8 @@ void TForm2::Image1MouseDown(TDragSource source, TMouseButton, TShiftState, int3
   grabY_ = y;
   dragSource_ = source;
 }
+
+QPoint TForm2::PointerOnWindow() const { return Client->GlobalPointer() - QPoint(Left(), Top()); }
 
 void TForm2::Image1MouseUp(TMouseButton, TShiftState, int32_t, int32_t) { dragSource_ = dsNone; }
 
@@ -198,6 +207,11 @@ void TForm2::LoadBackground(const QString& path) {
 }
 
 void TForm2::FitToBackground() {
-  SetClientSize(Image1.Width(), Image1.Height());
-  CentreOnScreen();
+  if (Image1.Width() <= 0 || Image1.Height() <= 0) return;
+  // The scale is chosen here for the browser's screen and kept until the
+  // next picture, should the screen change meanwhile.
+  const TSize picture{Image1.Width(), Image1.Height()};
+  const TViewFit fit = FitView(picture, ScreenMetricsOf(Form4 ? static_cast<QWidget*>(Form4) : this));
+  Client->SetView(picture, fit.View, fit.Ratio);
+  SetClientBounds(fit.Client.x(), fit.Client.y(), fit.Client.width(), fit.Client.height());
 }

@@ -13,11 +13,13 @@ class QAction;
 class QLabel;
 class QMenu;
 
-// The composition window: the background picture at its own size with the
-// label L1 over it, in a window without a border. The label and the window
-// are dragged with the mouse; the background's popup menu saves the
-// composition as the next numbered file, goes back to the browser or ends
-// the program.
+// The composition window: the background picture with the label L1 over
+// it, in a window without a border, shown at its own size or, where it
+// does not fit the screen, shrunk to fit. Everything but the window's
+// place is in picture pixels. The label and the window are dragged with
+// the mouse; the background's popup menu saves the composition at the
+// picture's full size as the next numbered file, goes back to the browser
+// or ends the program.
 class TForm2 : public TForm {
  public:
   TForm2();
@@ -39,9 +41,13 @@ class TForm2 : public TForm {
   // What was pressed to start a drag.
   enum TDragSource : uint8_t { dsNone, dsBackground, dsLabel };
 
+  // X, Y: for the label, the press in its picture pixels; for the
+  // background, in screen pixels relative to where the program last put
+  // the window.
   void Image1MouseDown(TDragSource source, TMouseButton button, TShiftState shift, int32_t x, int32_t y);
   void Image1MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
-  // X, Y: the pointer relative to where the program last put the window.
+  // X, Y: the pointer in screen pixels relative to where the program last
+  // put the window.
   void Image1MouseMove(TShiftState shift, int32_t x, int32_t y);
   void fcLabel1MouseMove(TShiftState shift, int32_t x, int32_t y);
   void N3Click();
@@ -56,7 +62,8 @@ class TForm2 : public TForm {
   void Delay(uint32_t milliseconds);
 
   // The browser's double click: the background is loaded (a failure keeps
-  // the old one), the client area takes its size and the window is centred.
+  // the old one); the client area takes its size, shrunk to fit the
+  // browser's screen where it does not, and the window is centred.
   void LoadBackground(const QString& path);
   void FitToBackground();
 
@@ -75,6 +82,8 @@ class TForm2 : public TForm {
   // bmp1Click, jpg1Click and png1Click: one procedure with its extension
   // and writer.
   void Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number));
+  // The pointer on the screen relative to where the window was last put.
+  QPoint PointerOnWindow() const;
   // The browser's folder; the background picture's when none is selected.
   QString TargetFolder() const;
   int32_t Counter() const;

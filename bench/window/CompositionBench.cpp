@@ -19,11 +19,12 @@
 #include "pictures/Bitmap.h"
 #include "render/Compose.h"
 #include "render/NumberedFile.h"
+#include "toolkit/window/ScreenMetrics.h"
 
 namespace {
 
 // The program's windows with the composition shown as the benchmark's
-// scene.
+// scene, at its size on a full-HD screen.
 struct TScene {
   TScene() : windows(*static_cast<TApplication*>(qApp)) {
     TBitmap(Photo(1920, 1080)).SaveToFile(dir.filePath("photo.bmp"));
@@ -38,6 +39,7 @@ struct TScene {
   void Clear() {
     for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) QFile::remove(dir.filePath(name));
   }
+  TScreenMetricsOverride screen{{QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080), 1}};
   TProgramWindows windows;
   QTemporaryDir dir;
 };

@@ -76,6 +76,31 @@ TEST_F(Unit2Mouse, TheMenuOpensOnTheRightReleaseOverTheBackgroundAndEndsTheDrag)
   EXPECT_EQ(LabelAt(), (TPoint{100, 100}));
 }
 
+// A right press on the background, released elsewhere: the menu opens
+// only over the background, never over the label or outside the window.
+struct TRightReleaseCase {
+  const char* What;
+  QPoint Release;  // on the window; the label lies at (100, 100)
+  bool Opens;
+};
+
+class Unit2RightRelease : public Unit2Mouse, public ::testing::WithParamInterface<TRightReleaseCase> {};
+
+TEST_P(Unit2RightRelease, OpensTheMenuOverTheBackgroundOnly) {
+  const TRightReleaseCase& c = GetParam();
+  QTest::mousePress(Window(), Qt::RightButton, {}, QPoint(20, 20));
+  QTest::mouseRelease(Window(), Qt::RightButton, {}, c.Release);
+  EXPECT_EQ(Form2->PopupMenu1->isVisible(), c.Opens) << c.What;
+  Form2->PopupMenu1->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, Unit2RightRelease,
+                         ::testing::Values(TRightReleaseCase{"over the background", {300, 250}, true},
+                                           TRightReleaseCase{"over the label", {105, 105}, false},
+                                           TRightReleaseCase{"left of the window", {-30, 20}, false},
+                                           TRightReleaseCase{"right of the window", {420, 20}, false},
+                                           TRightReleaseCase{"below the window", {200, 340}, false}));
+
 TEST_F(Unit2Mouse, ALeftDragOfTheBackgroundMovesTheWindowByThePointersTravel) {
   const QPoint start = FormAt();
   QPoint pointer = Window()->mapToGlobal(QPoint(30, 40));

@@ -362,10 +362,11 @@ TEST_F(Unit4, ThePreviewDrawsThePictureThereAndFollowsTheWindowsSize) {
   EXPECT_EQ(RedBoxAt(600, 150), Bounds(150, 0, 300, 150));
 }
 
-// On the 1024 x 768 screen; the browser makes way for the control panel.
+// On the 1024 x 768 screen, at the picture's size or, larger, fitted to
+// the screen; the browser makes way for the control panel.
 struct TPlaceCase {
   int32_t width, height;
-  int32_t left, top;
+  QRect geometry;
 };
 
 class DoubleClick : public Unit4, public ::testing::WithParamInterface<TPlaceCase> {};
@@ -376,14 +377,15 @@ TEST_P(DoubleClick, CentresTheCompositionOnTheScreenAtThePictureSize) {
   WriteBmp("picture.bmp", c.width, c.height);
   Click("picture.bmp", true);
   EXPECT_TRUE(Dialogs_.Messages.empty());
-  EXPECT_EQ(Form2->geometry(), QRect(c.left, c.top, c.width, c.height));
+  EXPECT_EQ(Form2->geometry(), c.geometry);
   EXPECT_EQ(Form2->Image1.Width(), c.width);
   EXPECT_EQ(ShownWindows(), "-21");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DoubleClick,
-                         ::testing::Values(TPlaceCase{800, 600, 112, 84}, TPlaceCase{1600, 1200, 0, 0},
-                                           TPlaceCase{1023, 1, 0, 383}));
+                         ::testing::Values(TPlaceCase{800, 600, QRect(112, 84, 800, 600)},
+                                           TPlaceCase{1600, 1200, QRect(0, 0, 1024, 768)},
+                                           TPlaceCase{1023, 1, QRect(0, 383, 1023, 1)}));
 
 TEST_F(Unit4, ADoubleClickOnEmptySpaceOpensTheSelectedFileOrFailsForNone) {
   QTest::mouseDClick(Form4->RzFileListBox1->viewport(), Qt::LeftButton, {}, QPoint(60, 60));

@@ -43,11 +43,16 @@ class ProgramFlow : public ProgramTest {
   }
 };
 
+// The frameless composition keeps its caption, never drawn, and names the
+// program to taskbars; the others' titles are their captions.
 TEST_F(ProgramFlow, StartsWithTheBrowserOnlyAndExactTitles) {
   Form4->show();
   EXPECT_EQ(ShownWindows(), "4--");
+  EXPECT_EQ(Form4->Caption(), "Загрузить картинку...(JPG;BMP)");
+  EXPECT_EQ(Form2->Caption(), "Form2");
+  EXPECT_EQ(Form1->Caption(), "Vellumo v2.0 (Prof)");
   EXPECT_EQ(Form4->windowTitle(), "Загрузить картинку...(JPG;BMP)");
-  EXPECT_EQ(Form2->windowTitle(), "Form2");
+  EXPECT_EQ(Form2->windowTitle(), "Vellumo 2.0");
   EXPECT_EQ(Form1->windowTitle(), "Vellumo v2.0 (Prof)");
 }
 

@@ -97,11 +97,11 @@ void KeepScreenShot(const QImage& image, const QString& name) {
   if (!folder.isEmpty()) image.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-QString WriteMeadow(const QString& path) {
+QString WriteMeadow(const QString& path, int32_t width, int32_t height) {
   TJPEGImage meadow;
   meadow.LoadFromFile(QStringLiteral(VELLUMO_SOURCE_DIR "/samples/meadow.jpg"));
-  TBitmap picture(800, 600);
-  meadow.Draw(picture.Canvas(), Rect(0, 0, 800, 600));
+  TBitmap picture(width, height);
+  meadow.Draw(picture.Canvas(), Rect(0, 0, width, height));
   TJPEGImage jpeg;
   jpeg.Assign(picture);
   if (path.endsWith(QStringLiteral(".jpg"))) jpeg.SaveToFile(path);

@@ -31,6 +31,6 @@ void Settle();
 QImage ScreenShot();
 // Keeps Image as NAME.png in the screenshot folder the test script gave.
 void KeepScreenShot(const QImage& image, const QString& name);
-// The sample meadow stretched to 800 x 600, written to Path as a JPEG where
-// it ends in ".jpg", else as a BMP; returns Path.
-QString WriteMeadow(const QString& path);
+// The sample meadow stretched to Width x Height, written to Path as a JPEG
+// where it ends in ".jpg", else as a BMP; returns Path.
+QString WriteMeadow(const QString& path, int32_t width = 800, int32_t height = 600);

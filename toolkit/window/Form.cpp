@@ -1,8 +1,6 @@
 #include "toolkit/window/Form.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 #include <QFont>
 #include <QPalette>
@@ -10,7 +8,7 @@
 
 #include "toolkit/Colors.h"
 
-TForm::TForm(const QString& caption, Qt::WindowFlags flags) : QWidget(nullptr, flags) {
+TForm::TForm(const QString& caption, Qt::WindowFlags flags) : QWidget(nullptr, flags), caption_(caption) {
   setWindowTitle(caption);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
@@ -30,12 +28,6 @@ void TForm::SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t he
   left_ = left;
   top_ = top;
   setGeometry(left, top, std::clamp(width, 0, kLargestWindow), std::clamp(height, 0, kLargestWindow));
-}
-
-void TForm::CentreOnScreen() {
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  SetClientBounds(std::max((screen.width() - width()) / 2, 0), std::max((screen.height() - height()) / 2, 0), width(),
-                  height());
 }
 
 void TForm::showEvent(QShowEvent* event) {

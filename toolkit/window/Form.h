@@ -8,10 +8,13 @@
 // height -11) and colour (clBtnFace) that every window's description
 // gives, its place on the screen as the program last set it, and its show
 // handler, which runs when the program shows the window, never when the
-// window manager restores it.
+// window manager restores it. The caption is the window's title unless
+// the window sets another.
 class TForm : public QWidget {
  public:
   TForm(const QString& caption, Qt::WindowFlags flags);
+
+  const QString& Caption() const { return caption_; }
 
   // The client area's place on the screen as the program last gave it. The
   // window system may report a move later than it was asked for, so this,
@@ -24,9 +27,6 @@ class TForm : public QWidget {
   // capped at the largest window X11 allows (32767).
   void SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   void SetClientSize(int32_t width, int32_t height) { SetClientBounds(left_, top_, width, height); }
-  // Centres the window on the primary screen, each half truncated, its
-  // corner never left of or above the screen's.
-  void CentreOnScreen();
 
   // Runs once the window has closed (the program ends when the main window
   // closes).
@@ -43,6 +43,7 @@ class TForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QString caption_;
   int32_t left_ = 0;
   int32_t top_ = 0;
 };
