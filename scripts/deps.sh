@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick libxcb1-dev
+  xvfb xauth imagemagick libxcb1-dev openbox weston xwayland qt6-wayland
   librsvg2-bin man-db file lintian desktop-file-utils appstream x11-utils
 )
 missing=()

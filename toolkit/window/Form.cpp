@@ -2,19 +2,17 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
-#include <algorithm>
-#include <QFont>
 #include <QPalette>
+#include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "toolkit/Colors.h"
+#include "toolkit/window/WindowFont.h"
 
 TForm::TForm(const QString& caption, Qt::WindowFlags flags) : QWidget(nullptr, flags) {
   setWindowTitle(caption);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, QColor::fromRgb(ColorToPixel(clBtnFace)));
   setPalette(palette);
@@ -37,6 +35,8 @@ void TForm::CentreOnScreen() {
   SetClientBounds(std::max((screen.width() - width()) / 2, 0), std::max((screen.height() - height()) / 2, 0), width(),
                   height());
 }
+
+bool TForm::ProgramPlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -5,10 +5,10 @@
 #include <functional>
 
 // A top-level window of the program: the caption, font ("MS Sans Serif",
-// height -11) and colour (clBtnFace) that every window's description
-// gives, its place on the screen as the program last set it, and its show
-// handler, which runs when the program shows the window, never when the
-// window manager restores it.
+// height -11, by its stand-in: WindowFont) and colour (clBtnFace) that
+// every window's description gives, its place on the screen as the program
+// last set it, and its show handler, which runs when the program shows the
+// window, never when the window manager restores it.
 class TForm : public QWidget {
  public:
   TForm(const QString& caption, Qt::WindowFlags flags);
@@ -27,6 +27,9 @@ class TForm : public QWidget {
   // Centres the window on the primary screen, each half truncated, its
   // corner never left of or above the screen's.
   void CentreOnScreen();
+  // Whether the program places and moves its windows itself: not on
+  // Wayland, where only the compositor does.
+  static bool ProgramPlacesWindows();
 
   // Runs once the window has closed (the program ends when the main window
   // closes).
