@@ -48,9 +48,13 @@ TEST_P(OpenFile, WalksToTheFolderSelectsTheFileAndOpensItAsADoubleClick) {
   const bool fails = c.Message[0] != '\0';
   const QString message = QString::fromUtf8(c.Message).replace(QStringLiteral("%1"), path);
   ASSERT_EQ(Dialogs_.Messages.size(), fails ? 1u : 0u) << Dialogs_.MessageTexts().join('|').toStdString();
-  if (fails) EXPECT_TRUE(Dialogs_.Messages[0].Text.startsWith(message)) << Dialogs_.Messages[0].Text.toStdString();
+  if (fails) {
+    EXPECT_TRUE(Dialogs_.Messages[0].Text.startsWith(message)) << Dialogs_.Messages[0].Text.toStdString();
+  }
   EXPECT_EQ(ShownWindows(), QString::fromLatin1(c.Shown));
-  if (c.File[0] != '/') EXPECT_EQ(Form4->RzDirectoryTree1->CurrentFolder(), folder.path());
+  if (c.File[0] != '/') {
+    EXPECT_EQ(Form4->RzDirectoryTree1->CurrentFolder(), folder.path());
+  }
   const int32_t selected = Form4->RzFileListBox1->ItemIndex();
   EXPECT_EQ(selected < 0 ? QString() : Form4->RzFileListBox1->Items()[selected].Name, QString::fromUtf8(c.Selected));
   if (!fails) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "forms/Unit2.h"
@@ -32,15 +33,22 @@ TEST_P(ProgramOpenWith, OpensTheFileFromTheStartFolderOnceTheLoopRuns) {
   const QString saved = QDir::currentPath();
   QDir::setCurrent(dir.path());
 
-  // Runs after the opening, which start-up queues once the browser shows.
+  // Looks, from the message loop, for the opening's outcome (the tree's
+  // filling may dispatch events before the loop runs, so nothing is taken
+  // from the order of events); then ends the program.
   QString shown, folder;
-  QTimer::singleShot(0, [&] {
-    QTimer::singleShot(0, [&] {
-      shown = ShownWindows();
-      folder = Form4->RzDirectoryTree1->CurrentFolder();
-      Form2->N4Click();
-    });
+  QTimer watch;
+  QElapsedTimer waited;
+  waited.start();
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!Form4) return;
+    if (!Form2->isVisible() && dialogs.Messages.empty() && waited.elapsed() < 10000) return;
+    watch.stop();
+    shown = ShownWindows();
+    folder = Form4->RzDirectoryTree1->CurrentFolder();
+    Form2->N4Click();
   });
+  watch.start(20);
   EXPECT_EQ(RunProgram(Application(), QString::fromUtf8(c.File)), 0);
   QDir::setCurrent(saved);
 

@@ -24,6 +24,9 @@ class FontComboBox : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(FontComboBox, DrawsTheSampleInTheEntrysFaceBesideItsName) {
   QWidget window;
+  QFont windowFont(QStringLiteral("Liberation Sans"));
+  windowFont.setPixelSize(11);
+  window.setFont(windowFont);
   TLMDFontComboBox combo(&window);
   combo.setGeometry(10, 18, 123, 21);
   window.show();
@@ -48,7 +51,10 @@ TEST_P(FontComboBox, DrawsTheSampleInTheEntrysFaceBesideItsName) {
     QPainter painter(&expected);
     painter.setFont(face);
     painter.setPen(list->palette().color(QPalette::Text));
-    painter.drawText(expected.rect(), Qt::AlignCenter, QStringLiteral("Abc"));
+    // Lined up as the list lines up its entries' texts: from the top of
+    // the row, centred in its height.
+    painter.drawText(QRect(3, 0, sampleWidth, row.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QStringLiteral("Abc"));
   }
   EXPECT_EQ(Ink(right, ground), Ink(expected, ground));
   // The name stands left of it.

@@ -85,7 +85,8 @@ TLMDFontComboBox::TLMDFontComboBox(QWidget* parent) : QComboBox(parent) {
   for (const QString& family : families) {
     // As the label draws it, whatever the window's own font is like.
     QFont face(family);
-    face.setPixelSize(font().pixelSize());
+    if (font().pixelSize() > 0) face.setPixelSize(font().pixelSize());
+    else face.setPointSizeF(font().pointSizeF());
     face.setStretch(QFont::Unstretched);
     addItem(family);
     setItemData(count() - 1, face, Qt::FontRole);
