@@ -86,7 +86,8 @@ step "vellumo-render from /usr/bin"
 [[ "$(MANWIDTH=80 man vellumo-render 2>/dev/null)" == *"--gradient-style GEOMETRY"* ]] || fail "man vellumo-render shows no options"
 
 step "vellumo's command line, with no display"
-[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --version)" == "vellumo $version" ]] || fail "vellumo --version is not $version"
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --version)" == "vellumo $version" ]] ||
+  fail "vellumo --version is not $version"
 [[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --help | head -n 1)" == "Usage: vellumo [FILE]" ]] ||
   fail "vellumo --help shows no usage"
 status=0

@@ -31,7 +31,8 @@ run() {
     fi
     sleep 0.1
   done
-  if ! kill -0 "$weston" 2>/dev/null || [[ ! -S $runtime/wayland-vellumo ]] || [[ $session == xwayland && -z $display ]]; then
+  if ! kill -0 "$weston" 2>/dev/null || [[ ! -S $runtime/wayland-vellumo ]] ||
+    [[ $session == xwayland && -z $display ]]; then
     echo "westontest: weston cannot start here; the $session tests are skipped:"
     tail -n 3 "$runtime/weston.log" 2>/dev/null || true
     kill "$weston" 2>/dev/null || true

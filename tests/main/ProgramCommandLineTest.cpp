@@ -23,7 +23,8 @@ TEST_P(ProgramCommandLine, AnswersWithoutADisplay) {
   const TRunCase& c = GetParam();
   QTemporaryDir runtime;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QString::fromLatin1(name));
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(QString::fromLatin1(name));
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
   QProcess program;
   program.setProcessEnvironment(environment);

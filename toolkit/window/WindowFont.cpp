@@ -18,7 +18,8 @@ constexpr std::array<TStandIn, 4> kStandIns = {{{"MS Sans Serif", "Liberation Sa
 
 QString WindowFace(const QString& classicFace) {
   for (const TStandIn& standIn : kStandIns)
-    if (classicFace.compare(QLatin1String(standIn.Classic), Qt::CaseInsensitive) == 0) return QString::fromLatin1(standIn.Installed);
+    if (classicFace.compare(QLatin1String(standIn.Classic), Qt::CaseInsensitive) == 0)
+      return QString::fromLatin1(standIn.Installed);
   return classicFace;
 }
 
