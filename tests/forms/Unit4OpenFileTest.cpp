@@ -3,6 +3,8 @@
 // it; a file that cannot be opened shows the reader's message once and the
 // browser stays.
 #include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
 #include <QLabel>
 
 #include "forms/Unit1.h"
@@ -78,5 +80,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "Unknown picture file extension (.txt)", "4--", ""},
         TOpenCase{"ADevice", "/dev/zero", nullptr, "Unknown picture file extension (.)", "4--", ""}),
     [](const ::testing::TestParamInfo<TOpenCase>& info) { return std::string(info.param.Name); });
+
+// A file manager offers "Open with" for what the menu entry lists: the
+// kinds of picture the browser lists, no more and no fewer.
+TEST_F(ProgramTest, TheMenuEntryOffersThePictureKindsTheBrowserLists) {
+  QFile entry(QStringLiteral(VELLUMO_BINARY_DIR "/packaging/" VELLUMO_APP_ID ".desktop"));
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  QStringList offered;
+  for (const QByteArray& line : entry.readAll().split('\n'))
+    if (line.startsWith("MimeType=")) offered = QString::fromUtf8(line.mid(9)).split(';', Qt::SkipEmptyParts);
+  QStringList listed;
+  const QMimeDatabase kinds;
+  for (const QString& mask : Form4->RzFileListBox1->Mask().split(';'))
+    listed << kinds.mimeTypeForFile(QStringLiteral("picture") + mask.mid(1), QMimeDatabase::MatchExtension).name();
+  offered.sort();
+  listed.sort();
+  EXPECT_EQ(offered, listed);
+}
 
 }  // namespace
