@@ -130,6 +130,16 @@ int32_t TRzFileListBox::ItemIndex() const {
   return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
+void TRzFileListBox::SetItemIndex(int32_t index) {
+  if (index < 0) {
+    clearSelection();
+  } else {
+    setCurrentIndex(model()->index(index, 0));
+    scrollTo(currentIndex());
+  }
+  ReportChange();
+}
+
 QString TRzFileListBox::FileName() const {
   const int32_t index = ItemIndex();
   if (index < 0) return {};

@@ -35,6 +35,10 @@ class TRzFileListBox : public QListView {
   const std::vector<TRzFileInfo>& Items() const;
   // The selected item, -1 when none is.
   int32_t ItemIndex() const;
+  // Selects item Index (none for -1) and brings it into view, as a click
+  // would: OnChange runs when the selected item then differs from the one
+  // last reported. ASSUMPTION: -1 <= Index < the number of items.
+  void SetItemIndex(int32_t index);
   // The folder and the selected item's name joined by "/"; empty when no
   // item is selected.
   QString FileName() const;

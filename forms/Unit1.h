@@ -33,6 +33,9 @@ class TForm1 : public TForm {
  public:
   TForm1();
 
+  // The width of the panel's face, in per cent of the window face's own.
+  static constexpr int kPanelStretch = 95;
+
   // Windowless components, each painted by its host widget beneath the
   // Qt children: the hatched backgrounds of page "Шрифт 3D" (LMDFill4) and
   // of its boxes, and the fill preview.

@@ -11,6 +11,7 @@
 #include "toolkit/window/FilledHost.h"
 #include "toolkit/window/LMDExtSpinEdit.h"
 #include "toolkit/window/RzBmpButton.h"
+#include "toolkit/window/WindowFont.h"
 
 QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption, const QRect& bounds) {
   return Placed(new QGroupBox(caption, parent), name, bounds);
@@ -31,6 +32,9 @@ QComboBox* NewChoiceComboBox(QWidget* parent, const char* name, const QRect& bou
   combo->setCompleter(nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->addItems(TextsOf(items));
+  // The item shown is the current one, where the list opens and the arrow
+  // keys start; a text of no item leaves none current.
+  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
   combo->setEditText(text);
   return combo;
 }
@@ -66,7 +70,7 @@ void SetCaptionFamily(QGroupBox* box, const QString& family) {
   const QFont items = box->font();
   for (QWidget* item : box->findChildren<QWidget*>()) item->setFont(items);
   QFont caption = items;
-  caption.setFamily(family);
+  caption.setFamily(WindowFace(family));
   box->setFont(caption);
 }
 

@@ -39,8 +39,9 @@ TWidget* Placed(TWidget* widget, const char* name, const QRect& bounds) {
 QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption, const QRect& bounds);
 // A label sized to its text, on the window's colour.
 QLabel* AddLabel(QWidget* parent, const QString& text, QPoint at);
-// An editable combo box of the list's texts, showing Text. It completes
-// nothing and adds nothing: what the user types is its text.
+// An editable combo box of the list's texts, showing Text, whose item (if
+// any) is the current one. It completes nothing and adds nothing: what the
+// user types is its text.
 QComboBox* NewChoiceComboBox(QWidget* parent, const char* name, const QRect& bounds, const TChoiceList& items,
                              const QString& text);
 // 49 x 21.
@@ -54,7 +55,8 @@ TRzBmpButton* NewDialogButton(QWidget* parent, const char* name, QPoint at);
 // The texts of a list, in its order.
 QStringList TextsOf(const TChoiceList& list);
 
-// Box's caption in Family; its items keep the window's font.
+// Box's caption in the classic face Family (its stand-in, WindowFace); its
+// items keep the window's font.
 void SetCaptionFamily(QGroupBox* box, const QString& family);
 
 // Fill becomes a yellow diagonal cross-hatching; the host returned covers

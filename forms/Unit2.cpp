@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QWindow>
 
 #include "forms/Unit1.h"
 #include "forms/Unit4.h"
@@ -101,10 +102,15 @@ void TForm2::BuildPopupMenu1() {
 
 TForm2::~TForm2() { L1.SetParent(nullptr); }
 
-void TForm2::Image1MouseDown(TDragSource source, TMouseButton, TShiftState, int32_t x, int32_t y) {
+void TForm2::Image1MouseDown(TDragSource source, TMouseButton button, TShiftState, int32_t x, int32_t y) {
   grabX_ = x;
   grabY_ = y;
   dragSource_ = source;
+  // Where only the compositor moves windows, it is asked to; it may refuse.
+  if (source == dsBackground && button == mbLeft && !ProgramPlacesWindows()) {
+    dragSource_ = dsNone;
+    windowHandle()->startSystemMove();
+  }
 }
 
 QPoint TForm2::PointerOnWindow() const { return Client->GlobalPointer() - QPoint(Left(), Top()); }

@@ -1,5 +1,6 @@
 #include "forms/Unit4.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QSplitter>
 #include <QStatusBar>
@@ -10,6 +11,7 @@
 #include "forms/Unit2.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PicturePreview.h"
+#include "toolkit/window/FrameFit.h"
 
 TForm4* Form4 = nullptr;
 
@@ -50,6 +52,8 @@ TForm4::TForm4() : TForm(QStringLiteral("Загрузить картинку...(
   selectionTimer_.setSingleShot(true);
   selectionTimer_.setInterval(0);
   connect(&selectionTimer_, &QTimer::timeout, this, [this] { PreviewSelectedFile(); });
+  // The bounds are the frame's, once a window manager has framed it.
+  new TFrameFit(*this);
 }
 
 // The sizing bars part the left side from the preview and the tree from
@@ -109,8 +113,24 @@ void TForm4::PreviewSelectedFile() {
   SBPanels[2]->setText(QString::number(Image1.Width()) + QLatin1Char('x') + QString::number(Image1.Height()));
 }
 
-void TForm4::RzFileListBox1DblClick() {
-  Form2->LoadBackground(RzFileListBox1->FileName());
+void TForm4::RzFileListBox1DblClick() { OpenPicture(RzFileListBox1->FileName()); }
+
+void TForm4::OpenFile(const QString& path) {
+  const QFileInfo file(path);
+  RzDirectoryTree1->SetCurrentFolder(file.path());
+  // Where the tree could not reach the folder, the list shows another one.
+  if (QFileInfo(RzFileListBox1->Folder()) == QFileInfo(file.path())) {
+    const std::vector<TRzFileInfo>& items = RzFileListBox1->Items();
+    const auto listed = std::find_if(items.begin(), items.end(), [&file](const TRzFileInfo& item) {
+      return !item.Folder && item.Name == file.fileName();
+    });
+    if (listed != items.end()) RzFileListBox1->SetItemIndex(static_cast<int32_t>(listed - items.begin()));
+  }
+  OpenPicture(file.filePath());
+}
+
+void TForm4::OpenPicture(const QString& path) {
+  Form2->LoadBackground(path);
   Form2->show();
   Form2->FitToBackground();
   hide();

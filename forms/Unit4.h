@@ -42,6 +42,12 @@ class TForm4 : public TForm {
   // The selected file becomes the composition's background; the
   // composition window and the control panel take the browser's place.
   void RzFileListBox1DblClick();
+  // "vellumo FILE": the tree and the list walk to the folder of Path, the
+  // list selects the file where it lists it (the preview follows), and the
+  // file is opened as the double click opens the selected one; a file that
+  // cannot be loaded fails with the reader's message and the browser stays.
+  // ASSUMPTION: Path is absolute (the list moves the current folder).
+  void OpenFile(const QString& path);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +62,9 @@ class TForm4 : public TForm {
   void BuildSB();
   // The left side and the preview above the status bar.
   void PlaceChildren();
+  // The double click's work: the picture at Path becomes the composition's
+  // background, and the composition and the panel take the browser's place.
+  void OpenPicture(const QString& path);
   // The selected picture file is previewed and described in the status
   // bar, which changes only after the preview has its pixels.
   void PreviewSelectedFile();

@@ -1,7 +1,9 @@
 #include "main/Program.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 #include <exception>
 
 #include "forms/Unit1.h"
@@ -40,7 +42,9 @@ TProgramWindows::TProgramWindows(TApplication& application, const TWindowMakers&
 
 TProgramWindows::~TProgramWindows() = default;
 
-int RunProgram(TApplication& application, const TWindowMakers& makers) {
+int RunProgram(TApplication& application, const QString& file, const TWindowMakers& makers) {
+  // The browser's list moves the process's current folder.
+  const QString opened = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
   application.setApplicationName(QStringLiteral("Vellumo 2.0"));
   // Wayland desktops match the windows to the menu entry by this name, X11
   // ones by the application name (the entry's StartupWMClass).
@@ -49,6 +53,8 @@ int RunProgram(TApplication& application, const TWindowMakers& makers) {
   try {
     const TProgramWindows windows(application, makers);
     Form4->show();
+    // From the loop, whose default handler shows why a file cannot be opened.
+    if (!opened.isEmpty()) QTimer::singleShot(0, Form4, [opened] { Form4->OpenFile(opened); });
     return application.exec();
   } catch (const std::exception&) {
     // No window to carry on in: the program ends, saying why.

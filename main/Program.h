@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -58,7 +59,10 @@ class TProgramWindows {
 };
 
 // Start-up: the title, the name of the desktop entry and the windows'
-// icon, the windows, the browser shown, the message loop until the browser
-// closes. Returns the program's exit status: 1 when a window could not be
-// made, after its message has been shown.
-int RunProgram(TApplication& application, const TWindowMakers& makers = TWindowMakers::Program());
+// icon, the windows, the browser shown, File (when given) opened from the
+// message loop as the browser's double click on it opens it, the message
+// loop until the browser closes. A relative File is taken from the folder
+// the program started in. Returns the program's exit status: 1 when a
+// window could not be made, after its message has been shown.
+int RunProgram(TApplication& application, const QString& file = QString(),
+               const TWindowMakers& makers = TWindowMakers::Program());

@@ -9,8 +9,8 @@ packages=(
   libheif-examples webp
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick libxcb1-dev
-  librsvg2-bin man-db file lintian desktop-file-utils appstream x11-utils
+  xvfb xauth imagemagick libxcb1-dev openbox weston xwayland qt6-wayland
+  librsvg2-bin man-db file lintian desktop-file-utils appstream x11-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # CI's check of the Debian package: builds it (scripts/package.sh),
 # validates its desktop entry and metainfo, lints it, installs it as a user
-# would, runs both programs from /usr/bin (the desktop program under a
-# private Xvfb, until its browser window is mapped), removes it and checks
-# that nothing of it is left under /usr. Run as root.
+# would, runs both programs from /usr/bin (the desktop program's command
+# line without a display, then the program under a private Xvfb until its
+# browser window is mapped, and with a picture until its panel is), removes
+# it and checks that nothing of it is left under /usr. Run as root.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-release
@@ -84,6 +85,18 @@ step "vellumo-render from /usr/bin"
   fail "the caption render is no JPEG of the background's size"
 [[ "$(MANWIDTH=80 man vellumo-render 2>/dev/null)" == *"--gradient-style GEOMETRY"* ]] || fail "man vellumo-render shows no options"
 
+step "vellumo's command line, with no display"
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --version)" == "vellumo $version" ]] ||
+  fail "vellumo --version is not $version"
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --help | head -n 1)" == "Usage: vellumo [FILE]" ]] ||
+  fail "vellumo --help shows no usage"
+status=0
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --bogus 2>&1 >/dev/null) || status=$?
+[[ $status == 2 && "$usage" == "Usage: vellumo [FILE]"* ]] || fail "vellumo --bogus gave status $status and '$usage'"
+grep -qx 'Exec=vellumo %f' "$desktop" || fail "the menu entry does not hand the program a file"
+grep -qx 'MimeType=image/bmp;image/jpeg;' "$desktop" || fail "the menu entry does not offer the picture kinds"
+[[ "$(MANWIDTH=80 man vellumo 2>/dev/null)" == *"vellumo [FILE]"* ]] || fail "man vellumo shows no FILE"
+
 step "vellumo from /usr/bin under Xvfb"
 displayfd=$work/display
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfd" 2>/dev/null &
@@ -111,6 +124,22 @@ icons=$(xprop -len 1000000 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x 
 for size in 16 32 48 128 256; do
   [[ "$icons" == *"Icon ($size x $size)"* ]] || fail "the window's icon lacks $size x $size (has: $icons)"
 done
+kill "$program"
+wait "$program" 2>/dev/null || true
+program=
+
+step "vellumo FILE from /usr/bin under Xvfb"
+(cd "$work" && exec env -u QT_QPA_PLATFORM /usr/bin/vellumo "$root/samples/meadow.jpg" >"$work/vellumo.log" 2>&1) &
+program=$!
+# Opened as a double click opens it: the panel comes up beside the composition.
+panel=
+for _ in $(seq 150); do
+  panel=$(xwininfo -root -tree | awk '/"Vellumo v2\.0 \(Prof\)": \("vellumo" / && !found { print $1; found = 1 }')
+  [[ -n "$panel" && "$(xwininfo -id "$panel")" == *"Map State: IsViewable"* ]] && break
+  panel=
+  sleep 0.2
+done
+[[ -n "$panel" ]] || { cat "$work/vellumo.log"; fail "vellumo FILE did not bring up the control panel"; }
 kill "$program"
 wait "$program" 2>/dev/null || true
 program=

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Without a display it says so and shows
-# the engine through the command-line tool instead: a caption on the sample
-# picture, written as the next free n.jpg in build/demo/ (extra arguments
-# go to vellumo-render; try --help).
+# Builds the program and starts it (extra arguments go to it: a picture to
+# open). Without a display it says so and shows the engine through the
+# command-line tool instead: a caption on the sample picture, written as
+# the next free n.jpg in build/demo/ (extra arguments go to vellumo-render
+# then; try --help).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
 bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
-  exec "$root/build/main/vellumo"
+  exec "$root/build/main/vellumo" "$@"
 fi
 echo "No display to show the windows on: rendering a demo with vellumo-render instead."
 mkdir -p "$root/build/demo"

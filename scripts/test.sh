@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the offscreen ones, then those that need a
-# real X server under Xvfb (scripts/xtest.sh).
+# real X server under Xvfb (scripts/xtest.sh), then those that need a
+# Wayland compositor under weston (scripts/westontest.sh).
 #   test.sh            the plain build (build/)
 #   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/)
 set -euo pipefail
@@ -13,10 +14,12 @@ if [[ "${1:-}" == sanitize ]]; then
   export LSAN_OPTIONS=suppressions=$root/.ci/lsan.supp
   bash "$root/scripts/build.sh" build-san -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVELLUMO_SANITIZE=ON -DVELLUMO_FUZZ=ON -DVELLUMO_BENCH=OFF
-  ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE xvfb
+  ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston'
   bash "$root/scripts/xtest.sh" build-san
+  bash "$root/scripts/westontest.sh" build-san
 else
   bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE xvfb
+  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston'
   bash "$root/scripts/xtest.sh" build
+  bash "$root/scripts/westontest.sh" build
 fi

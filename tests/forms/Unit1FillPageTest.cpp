@@ -154,4 +154,32 @@ TEST_F(FillPageTest, TheColourCountGoesToBothGradientsAndLeavesTheLabelsStyle) {
   EXPECT_EQ(Log.mid(Log.size() - 2), (QStringList{P, L}));
 }
 
+// Each style combo's start text is its current item: the list opens on it
+// and the first Down key goes on to the next one.
+struct StartItemCase {
+  const char* Combo;
+  int32_t Current;
+  const char* Next;
+};
+
+class StartItems : public FillPageTest, public ::testing::WithParamInterface<StartItemCase> {};
+
+TEST_P(StartItems, AreCurrentAndDownGoesOn) {
+  auto* combo = Form1->findChild<QComboBox*>(QString::fromLatin1(GetParam().Combo));
+  EXPECT_EQ(combo->currentIndex(), GetParam().Current);
+  QTest::keyClick(combo, Qt::Key_Down);
+  EXPECT_EQ(combo->currentText(), QString::fromUtf8(GetParam().Next));
+}
+
+INSTANTIATE_TEST_SUITE_P(Combos, StartItems,
+                         ::testing::Values(StartItemCase{"LMDComboBox2", 1, "Квадрат"},
+                                           StartItemCase{"ComboBox1", 0, "Центр"},
+                                           StartItemCase{"ComboBox2", 0, "Горизонтальная"}));
+
+TEST_F(FillPageTest, TheFirstDownInTheGradientStylesMakesItSquare) {
+  QTest::keyClick(Form1->LMDComboBox2, Qt::Key_Down);
+  EXPECT_EQ(Preview().Gradient().Style(), gstSquare);
+  EXPECT_EQ(LabelFill().Gradient().Style(), gstSquare);
+}
+
 }  // namespace

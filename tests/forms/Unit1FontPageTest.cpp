@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleCase{"Sunk", tdRaised, false}));
 
 // Typed after "7": empty reads as 0; the angle takes the low 16 bits; a
-// lone "-" begins a negative number and writes nothing yet.
+// lone sign begins a number and writes nothing yet.
 struct SpinCase {
   const char* Edit;
   const char* Text;
@@ -73,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SpinCase{"LMDExtSpinEdit1", "100", [](TLMDLabelFill& l) { return l.FontFX().LightDepth(); }, 100},
                       SpinCase{"LMDExtSpinEdit3", "20", [](TLMDLabelFill& l) { return l.FontFX().ShadowDepth(); }, 20},
                       SpinCase{"LMDExtSpinEdit2", "360", AngleOf, 0}, SpinCase{"LMDExtSpinEdit2", "-90", AngleOf, 65446},
-                      SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7},
+                      SpinCase{"LMDExtSpinEdit2", "-", AngleOf, 7}, SpinCase{"SE6", "+", SizeOf, 7},
+                      SpinCase{"LMDExtSpinEdit2", "+9", AngleOf, 9},
                       SpinCase{"LMDExtSpinEdit4", "-20", [](TLMDLabelFill& l) { return l.FontFX().Tracing(); }, -20}));
 
 // The field admits digits and a leading "-" only; the program's text is
@@ -163,6 +164,24 @@ TEST_F(FontPageTest, TheFamilyChosenIsTheOneTheLabelDrawsWith) {
   EXPECT_EQ(list->indexAt(QPoint(1, 1)).row(), 0);
   EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row(), 11);
   families.hidePopup();
+}
+
+// After a show has put the group back on "Верх-право" over a label that
+// recedes elsewhere, clicking or pressing Space on that item changes
+// nothing; only an item newly checked, by the mouse or the arrow keys,
+// turns the label.
+TEST_F(FontPageTest, OnlyANewlyCheckedDirectionTurnsTheLabel) {
+  Type(Form1->LMDComboBox1, QStringLiteral("Extrude"));
+  QTest::mouseClick(Form1->RG1->Button(3), Qt::LeftButton);
+  Form1->hide();
+  ShowPanel(Form1->TabSheet1);
+  ASSERT_EQ(Form1->RG1->ItemIndex(), 0);
+  QTest::mouseClick(Form1->RG1->Button(0), Qt::LeftButton);
+  QTest::keyClick(Form1->RG1->Button(0), Qt::Key_Space);
+  EXPECT_EQ(L1().FontFX().Orientation(), toBottomLeft);
+  PressOnFocused(Form1->RG1->Button(0), Qt::Key_Down);
+  EXPECT_EQ(Form1->RG1->ItemIndex(), 1);
+  EXPECT_EQ(L1().FontFX().Orientation(), toTopLeft);
 }
 
 }  // namespace

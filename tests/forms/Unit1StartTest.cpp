@@ -105,6 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         TimingCase{"FrameCheckedByProgram", [](TForm1& f) { f.CheckBox1->setChecked(true); }, false},
         TimingCase{"DirectionSelectedByProgram", [](TForm1& f) { f.RG1->SetItemIndex(3); }, false},
         TimingCase{"DirectionClicked", [](TForm1& f) { QTest::mouseClick(f.RG1->Button(3), Qt::LeftButton); }, true},
+        TimingCase{"DirectionKeyed", [](TForm1& f) {
+                     f.PageControl1->setCurrentWidget(f.TabSheet1);
+                     PressOnFocused(f.RG1->Button(0), Qt::Key_Down);
+                   }, true},
         TimingCase{"SubPageTurnedByProgram", [](TForm1& f) { f.PageControl2->SetActivePage(f.Bit); }, false},
         TimingCase{"EffectSelectedByProgram", [](TForm1& f) { f.RG2->SetItemIndex(3); }, true},
         TimingCase{"EffectKeptByProgram", [](TForm1& f) { f.RG2->SetItemIndex(0); }, false},

@@ -34,6 +34,14 @@ inline void TypeKeys(QWidget* widget, const QString& text) {
   for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+// Presses Key on Widget with the focus in it and its window active, as
+// the keys that move between a group's items need.
+inline void PressOnFocused(QWidget* widget, Qt::Key key) {
+  QApplication::setActiveWindow(widget->window());
+  widget->setFocus();
+  QTest::keyClick(widget, key);
+}
+
 // Replaces the text of a line edit, an editable combo box or a spin edit
 // key by key: the first key replaces the whole text, Backspace empties it.
 inline void Type(QWidget* field, const QString& text) {

@@ -33,7 +33,7 @@ TEST_P(ProgramStart, AWindowThatCannotBeMadeShowsWhyAndEndsWithStatusOne) {
   const TDialogsOverride answered(dialogs);
   TWindowMakers makers = TWindowMakers::Program();
   GetParam().Break(makers);
-  EXPECT_EQ(RunProgram(Application(), makers), 1);
+  EXPECT_EQ(RunProgram(Application(), QString(), makers), 1);
   ASSERT_EQ(dialogs.Messages.size(), 1u);
   EXPECT_EQ(dialogs.Messages[0].Text, kFailure);
   EXPECT_EQ(dialogs.Messages[0].Caption, "Vellumo 2.0");

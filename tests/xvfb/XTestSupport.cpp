@@ -69,6 +69,27 @@ QRect ScreenGeometry(QWidget* window) {
   return place ? QRect(place->dst_x, place->dst_y, geometry->width, geometry->height) : QRect();
 }
 
+QRect FrameGeometry(QWidget* window) {
+  xcb_window_t frame = Id(window);
+  for (;;) {
+    const auto tree = Reply(xcb_query_tree_reply(Connection(), xcb_query_tree(Connection(), frame), nullptr));
+    if (!tree || tree->parent == tree->root) break;
+    frame = tree->parent;
+  }
+  const auto geometry = Reply(xcb_get_geometry_reply(Connection(), xcb_get_geometry(Connection(), frame), nullptr));
+  if (!geometry) return {};
+  const int border = 2 * geometry->border_width;
+  return QRect(geometry->x, geometry->y, geometry->width + border, geometry->height + border);
+}
+
+bool WindowManagerRuns() {
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(Connection())).data->root;
+  const auto reply = Reply(xcb_get_property_reply(
+      Connection(), xcb_get_property(Connection(), 0, root, Atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1),
+      nullptr));
+  return reply && xcb_get_property_value_length(reply.get()) == 4;
+}
+
 QStringList AtomList(QWidget* window, const char* property) {
   const QByteArray value = Property(window, property, XCB_ATOM_ATOM);
   QStringList names;

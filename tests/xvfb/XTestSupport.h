@@ -13,6 +13,13 @@ class QWidget;
 bool IsMapped(QWidget* window);
 // The window's client area on the screen, as the X server has it.
 QRect ScreenGeometry(QWidget* window);
+// The outer frame a window manager put round the window (the top-level
+// window of the server that holds it), on the screen; the client area
+// where no window manager framed it.
+QRect FrameGeometry(QWidget* window);
+// Whether a window manager announces itself on the root window
+// (_NET_SUPPORTING_WM_CHECK).
+bool WindowManagerRuns();
 // The names of the atoms in one of the window's atom-list properties
 // (_NET_WM_STATE, _NET_WM_WINDOW_TYPE).
 QStringList AtomList(QWidget* window, const char* property);

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 // TLMDCheckGroup
@@ -36,17 +37,21 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   for (const QString& item : items)
     group_->addButton(new QRadioButton(item, this), static_cast<int>(group_->buttons().size()));
-  connect(group_, &QButtonGroup::idClicked, this, [this] {
-    if (OnClick) OnClick();
-  });
+  // Qt reports a click on the item already checked too; only a new check
+  // is a click of the group, and only the user's.
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-    if (checked && OnChange) OnChange();
+    if (!checked) return;
+    if (OnChange) OnChange();
+    if (!settingIndex_ && OnClick) OnClick();
   });
 }
 
 int32_t TRadioGroup::ItemIndex() const { return group_->checkedId(); }
 
-void TRadioGroup::SetItemIndex(int32_t index) { group_->button(index)->setChecked(true); }
+void TRadioGroup::SetItemIndex(int32_t index) {
+  const QScopedValueRollback<bool> setting(settingIndex_, true);
+  group_->button(index)->setChecked(true);
+}
 
 QAbstractButton* TRadioGroup::Button(int32_t index) const { return group_->button(index); }
 

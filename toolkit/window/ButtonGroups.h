@@ -27,9 +27,10 @@ class TLMDCheckGroup : public QGroupBox {
 };
 
 // A box of radio buttons, one per item in one column, spread over its
-// height. No item is selected at first. OnClick runs when the user clicks
-// an item; OnChange when the selection changes, by the user or by the
-// program.
+// height. No item is selected at first. OnClick runs when the user checks
+// an item that was not checked, with the mouse or the keyboard; OnChange
+// when the selection changes, by the user or by the program (before
+// OnClick).
 class TRadioGroup : public QGroupBox {
  public:
   TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items);
@@ -48,4 +49,5 @@ class TRadioGroup : public QGroupBox {
 
  private:
   QButtonGroup* const group_;
+  bool settingIndex_ = false;  // while the program selects
 };

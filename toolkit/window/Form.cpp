@@ -1,18 +1,18 @@
 #include "toolkit/window/Form.h"
 
 #include <QCloseEvent>
-#include <algorithm>
-#include <QFont>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "toolkit/Colors.h"
+#include "toolkit/window/WindowFont.h"
 
 TForm::TForm(const QString& caption, Qt::WindowFlags flags) : QWidget(nullptr, flags), caption_(caption) {
   setWindowTitle(caption);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, QColor::fromRgb(ColorToPixel(clBtnFace)));
   setPalette(palette);
@@ -29,6 +29,8 @@ void TForm::SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t he
   top_ = top;
   setGeometry(left, top, std::clamp(width, 0, kLargestWindow), std::clamp(height, 0, kLargestWindow));
 }
+
+bool TForm::ProgramPlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -5,11 +5,11 @@
 #include <functional>
 
 // A top-level window of the program: the caption, font ("MS Sans Serif",
-// height -11) and colour (clBtnFace) that every window's description
-// gives, its place on the screen as the program last set it, and its show
-// handler, which runs when the program shows the window, never when the
-// window manager restores it. The caption is the window's title unless
-// the window sets another.
+// height -11, by its stand-in: WindowFont) and colour (clBtnFace) that
+// every window's description gives, its place on the screen as the program
+// last set it, and its show handler, which runs when the program shows the
+// window, never when the window manager restores it. The caption is the
+// window's title unless the window sets another.
 class TForm : public QWidget {
  public:
   TForm(const QString& caption, Qt::WindowFlags flags);
@@ -27,6 +27,9 @@ class TForm : public QWidget {
   // capped at the largest window X11 allows (32767).
   void SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   void SetClientSize(int32_t width, int32_t height) { SetClientBounds(left_, top_, width, height); }
+  // Whether the program places and moves its windows itself: not on
+  // Wayland, where only the compositor does.
+  static bool ProgramPlacesWindows();
 
   // Runs once the window has closed (the program ends when the main window
   // closes).

@@ -24,7 +24,8 @@ QString TLMDExtSpinEdit::Text() const { return lineEdit()->text(); }
 std::optional<int32_t> TLMDExtSpinEdit::IntValue() const {
   const QString text = Text();
   if (text.isEmpty()) return 0;
-  if (text == QLatin1String("-")) return std::nullopt;
+  // A lone sign begins a number being typed.
+  if (text == QLatin1String("-") || text == QLatin1String("+")) return std::nullopt;
   bool ok = false;
   const int32_t value = text.toInt(&ok, 10);
   if (!ok) throw EConvertError::InvalidInteger(text);

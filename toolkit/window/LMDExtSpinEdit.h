@@ -14,8 +14,8 @@ class TLMDExtSpinEdit : public QSpinBox {
   TLMDExtSpinEdit(QWidget* parent, int32_t minimum, int32_t maximum, int32_t value);
 
   QString Text() const;
-  // The text as a whole number. An empty text reads as 0 and a lone "-"
-  // (a negative number being typed) as none; any other text that is no
+  // The text as a whole number. An empty text reads as 0 and a lone sign
+  // ("-" or "+": a number being typed) as none; any other text that is no
   // whole number fails with "'%s' is not a valid integer value".
   std::optional<int32_t> IntValue() const;
 

@@ -4,8 +4,10 @@
 #include <functional>
 
 // The installed font families (Qt's font database, fontconfig underneath),
-// each entry drawn in its own face, the chosen one too. OnSelect runs when
-// the user chooses an entry, with the mouse or the keyboard.
+// each entry drawn in its own face, the chosen one too; the drop-down list
+// shows beside each name the sample text "Abc" in that face, and is as wide
+// as its widest entry. OnSelect runs when the user chooses an entry, with
+// the mouse or the keyboard.
 class TLMDFontComboBox : public QComboBox {
  public:
   explicit TLMDFontComboBox(QWidget* parent);
@@ -13,6 +15,8 @@ class TLMDFontComboBox : public QComboBox {
   // Selects the entry equal to Name without regard to letter case; none
   // when no entry is.
   void SelectFontName(const QString& name);
+
+  void showPopup() override;
 
   std::function<void()> OnSelect;
 
