@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "filesys/SystemVolumes.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "toolkit/Exceptions.h"
@@ -69,10 +68,10 @@ int64_t OpenedFileSize(const QString& path) {
 
 }  // namespace
 
-TForm4::TForm4() : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window) {
+TForm4::TForm4(std::unique_ptr<TVolumeSource> volumes) : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window) {
   SetClientBounds(135, 132, 610, 375);
   BuildSizePanels();
-  BuildRzDirectoryTree1();
+  BuildRzDirectoryTree1(std::move(volumes));
   BuildRzFileListBox1();
   BuildImage1();
   BuildSB();
@@ -96,8 +95,8 @@ void TForm4::BuildSizePanels() {
 }
 
 // The tree keeps its selection shown without the focus, as Qt's does.
-void TForm4::BuildRzDirectoryTree1() {
-  RzDirectoryTree1 = new TRzDirectoryTree(SystemVolumes(), RzSizePanel2);
+void TForm4::BuildRzDirectoryTree1(std::unique_ptr<TVolumeSource> volumes) {
+  RzDirectoryTree1 = new TRzDirectoryTree(std::move(volumes), RzSizePanel2);
   RzDirectoryTree1->SetShowHiddenDirs(true);
   RzDirectoryTree1->setIndentation(19);
   RzDirectoryTree1->SetRowSelect(true);

@@ -2,7 +2,8 @@
 # Builds and runs every test: the offscreen ones, then those that need a
 # real X server under Xvfb (scripts/xtest.sh).
 #   test.sh            the plain build (build/)
-#   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/)
+#   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/),
+#                      with the event fuzzer's seeds (ctest label monkey)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
@@ -14,9 +15,9 @@ if [[ "${1:-}" == sanitize ]]; then
   bash "$root/scripts/build.sh" build-san -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVELLUMO_SANITIZE=ON -DVELLUMO_FUZZ=ON -DVELLUMO_BENCH=OFF
   ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE xvfb
-  bash "$root/scripts/xtest.sh" build-san
+  bash "$root/scripts/xtest.sh" build-san -LE monkey
 else
   bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE xvfb
+  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE 'xvfb|monkey'
   bash "$root/scripts/xtest.sh" build
 fi

@@ -2,10 +2,11 @@
 # Runs the tests that need a real X server (ctest label xvfb) under a
 # private Xvfb with one 1024 x 768 screen, then stops it. Screenshots the
 # tests take are kept in BUILD/screenshots/.
-#   xtest.sh [BUILD]   (default: build)
+#   xtest.sh [BUILD [CTEST OPTIONS...]]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/${1:-build}
+shift || true
 mkdir -p "$build/screenshots"
 # Xvfb picks a free display itself and writes its number to fd 3.
 displayfd=$(mktemp)
@@ -20,4 +21,4 @@ done
 export DISPLAY=:$(head -n 1 "$displayfd")
 export QT_QPA_PLATFORM=xcb
 export VELLUMO_SCREENSHOTS=$build/screenshots
-ctest --test-dir "$build" -L xvfb --output-on-failure
+ctest --test-dir "$build" -L xvfb --output-on-failure "$@"
