@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "filesys/BusyCursor.h"
@@ -38,15 +41,11 @@ class TUpdatesSuspended {
 
 }  // namespace
 
-// A volume or a folder. Placeholders are plain items.
+// A volume, the home folder or a folder. Placeholders are plain items.
 class TRzDirectoryTree::TNode : public QTreeWidgetItem {
  public:
-  TNode(QString path, QIcon icon, bool isVolume, bool plainFolder)
-      : QTreeWidgetItem(UserType),
-        Path(std::move(path)),
-        Icon(std::move(icon)),
-        IsVolume(isVolume),
-        PlainFolder(plainFolder) {
+  TNode(QString path, QIcon icon, TNodeKind kind, bool plainFolder)
+      : QTreeWidgetItem(UserType), Path(std::move(path)), Icon(std::move(icon)), Kind(kind), PlainFolder(plainFolder) {
     setIcon(0, Icon);
   }
 
@@ -56,12 +55,12 @@ class TRzDirectoryTree::TNode : public QTreeWidgetItem {
 
   const QString Path;  // ends in "/"
   const QIcon Icon;
-  const bool IsVolume;
+  const TNodeKind Kind;
   // Whether Icon is the plain folder's, which turns into the open folder's
   // while the node is selected; a volume's or the home folder's stays.
   const bool PlainFolder;
   bool ChildrenRead = false;
-  int64_t DeviceId = -1;  // a volume's, as last seen
+  TVolume Volume;  // a volume's, as last seen
 };
 
 TRzDirectoryTree::TRzDirectoryTree(std::unique_ptr<TVolumeSource> volumes, QWidget* parent)
@@ -74,9 +73,20 @@ TRzDirectoryTree::TRzDirectoryTree(std::unique_ptr<TVolumeSource> volumes, QWidg
     if (node && !node->ChildrenRead) ReadChildren(node);
   });
   connect(this, &QTreeWidget::currentItemChanged, this, &TRzDirectoryTree::SelectionChanged);
+  // A table of mounts that flaps reports many changes between two turns of
+  // the event loop: the top level follows them once.
+  volumes_->OnChange = [this] {
+    if (followPending_) return;
+    followPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      followPending_ = false;
+      FollowMounts();
+    });
+  };
 }
 
 TRzDirectoryTree::~TRzDirectoryTree() {
+  volumes_->OnChange = nullptr;
   // Qt deletes the nodes after this destructor: what it reports then must
   // reach neither this object nor the list, which may be gone.
   disconnect(this, nullptr, this, nullptr);
@@ -140,32 +150,65 @@ void TRzDirectoryTree::Build() {
   {
     const TBusyCursor busy;
     const TUpdatesSuspended suspended(*this);
+    const QScopedValueRollback<bool> building(building_, true);
     clear();
-    std::vector<TVolume> volumes = volumes_->Volumes();
-    // "/" is a prefix of every other mount point, so it comes first.
-    std::sort(volumes.begin(), volumes.end(),
-              [](const TVolume& a, const TVolume& b) { return a.MountPoint < b.MountPoint; });
-    for (const TVolume& volume : volumes) {
-      TNode* node = NewNode(NodePathOf(volume.MountPoint), VolumeText(volume), true);
-      node->DeviceId = volume.DeviceId;
-      addTopLevelItem(node);
-      // Removable media, CD-ROMs and the unknown are not touched to find
-      // out whether they hold folders.
-      const TDriveType type = DriveTypeOf(volume);
-      const bool probed = type == dtFixed || type == dtNetwork || type == dtRAM;
-      if (volume.Readable && (!probed || HasSubfolder(volume.MountPoint, showHiddenDirs_))) AddPlaceholder(node);
+    const std::vector<TVolume> volumes = volumes_->Volumes();
+    for (const TPlace& place : Places(volumes)) {
+      addTopLevelItem(NewPlaceNode(place));
       QCoreApplication::processEvents();
     }
   }
-  if (TNode* start = RootHolding(NodePathOf(QDir::currentPath()))) SetCurrentFolder(FolderOf(start->Path));
+  if (changedWhileBuilding_) {
+    changedWhileBuilding_ = false;
+    volumes_->OnChange();
+  }
+  // A program started from a menu is in the home folder: the start is the
+  // home folder's own place then.
+  const QString current = NodePathOf(QDir::currentPath());
+  TNode* start = RootHolding(current);
+  for (int i = 0; i < topLevelItemCount(); ++i) {
+    TNode* home = TNode::Of(topLevelItem(i));
+    if (home->Kind == nkHome && current.startsWith(home->Path)) start = home;
+  }
+  if (start) SetCurrentFolder(FolderOf(start->Path));
 }
 
-TRzDirectoryTree::TNode* TRzDirectoryTree::NewNode(const QString& path, const QString& text, bool volume) {
+std::vector<TRzDirectoryTree::TPlace> TRzDirectoryTree::Places(const std::vector<TVolume>& volumes) const {
+  std::vector<TPlace> places;
+  for (const TVolume& volume : volumes) places.push_back({NodePathOf(volume.MountPoint), &volume});
+  // "/" is a prefix of every other mount point, so it comes first.
+  std::sort(places.begin(), places.end(), [](const TPlace& a, const TPlace& b) { return a.Path < b.Path; });
+  const QString home = HomePlace(volumes_->Home(), volumes);
+  if (!home.isEmpty()) {
+    const bool rootFirst = !places.empty() && places.front().Path == kSeparator;
+    places.insert(places.begin() + (rootFirst ? 1 : 0), {NodePathOf(home), nullptr});
+  }
+  return places;
+}
+
+TRzDirectoryTree::TNode* TRzDirectoryTree::NewPlaceNode(const TPlace& place) {
+  if (!place.Volume) {
+    TNode* home = NewNode(place.Path, HomeText(FolderOf(place.Path)), nkHome);
+    if (HasSubfolder(home->Path, showHiddenDirs_)) AddPlaceholder(home);
+    return home;
+  }
+  const TVolume& volume = *place.Volume;
+  TNode* node = NewNode(place.Path, VolumeText(volume), nkVolume);
+  node->Volume = volume;
+  // Removable media, CD-ROMs and the unknown are not touched to find out
+  // whether they hold folders.
+  const TDriveType type = DriveTypeOf(volume);
+  const bool probed = type == dtFixed || type == dtNetwork || type == dtRAM;
+  if (volume.Readable && (!probed || HasSubfolder(volume.MountPoint, showHiddenDirs_))) AddPlaceholder(node);
+  return node;
+}
+
+TRzDirectoryTree::TNode* TRzDirectoryTree::NewNode(const QString& path, const QString& text, TNodeKind kind) {
   // The provider's icon for a path may be a special one (the home folder's)
   // that its type calls a folder too: which icon a node has is decided here.
-  const bool plainFolder = !volume && path != NodePathOf(QDir::homePath());
-  auto* node = new TNode(path, plainFolder ? icons_.icon(QAbstractFileIconProvider::Folder) : icons_.icon(QFileInfo(path)),
-                         volume, plainFolder);
+  const bool plainFolder = kind == nkFolder && path != NodePathOf(QDir::homePath());
+  QIcon icon = plainFolder ? icons_.icon(QAbstractFileIconProvider::Folder) : icons_.icon(QFileInfo(path));
+  auto* node = new TNode(path, std::move(icon), kind, plainFolder);
   node->setText(0, text);
   return node;
 }
@@ -178,7 +221,7 @@ void TRzDirectoryTree::ReadChildren(TNode* node) {
   node->ChildrenRead = true;
   QList<QTreeWidgetItem*> children;
   for (const QString& name : SubfolderNames(node->Path, showHiddenDirs_)) {
-    TNode* child = NewNode(node->Path + name + kSeparator, name, false);
+    TNode* child = NewNode(node->Path + name + kSeparator, name, nkFolder);
     // A folder link is probed like a folder, one level deep as always, so
     // a link loop unfolds one level per expansion.
     if (HasSubfolder(child->Path, showHiddenDirs_)) AddPlaceholder(child);
@@ -192,19 +235,74 @@ void TRzDirectoryTree::SelectionChanged(QTreeWidgetItem* current, QTreeWidgetIte
   TNode* node = TNode::Of(current);
   if (!node) return;
   if (node->PlainFolder) node->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
-  if (node->IsVolume) FollowVolume(node);
+  if (node->Kind == nkVolume) FollowVolume(node);
   if (fileList_) fileList_->SetFolder(CurrentFolder());
   if (OnChange) OnChange();
 }
 
 void TRzDirectoryTree::FollowVolume(TNode* node) {
   const TVolume volume = volumes_->Volume(FolderOf(node->Path));
-  if (volume.DeviceId == node->DeviceId) return;
+  if (!SameMount(volume, node->Volume)) Rebuild(node, volume);
+}
+
+void TRzDirectoryTree::Rebuild(TNode* node, const TVolume& volume) {
+  // Qt would move the selection out of the children to a neighbour.
+  if (HoldsSelection(node)) setCurrentItem(node);
+  // An expanded node would show its placeholder, which is no folder, and
+  // never read its folders again.
+  node->setExpanded(false);
   qDeleteAll(node->takeChildren());
   node->ChildrenRead = false;
-  node->DeviceId = volume.DeviceId;
+  node->Volume = volume;
   node->setText(0, VolumeText(volume));
   if (volume.Readable) AddPlaceholder(node);
+}
+
+void TRzDirectoryTree::FollowMounts() {
+  if (!created_) return;
+  if (building_) {
+    changedWhileBuilding_ = true;
+    return;
+  }
+  const TUpdatesSuspended suspended(*this);
+  const std::vector<TVolume> volumes = volumes_->Volumes();
+  const std::vector<TPlace> places = Places(volumes);
+  const auto placeOf = [&](const TNode* node) -> const TPlace* {
+    for (const TPlace& place : places) {
+      if (place.Path == node->Path && (place.Volume ? nkVolume : nkHome) == node->Kind) return &place;
+    }
+    return nullptr;
+  };
+  // The nodes that stay keep their order, which is the places' order.
+  for (int i = topLevelItemCount() - 1; i >= 0; --i) {
+    TNode* node = TNode::Of(topLevelItem(i));
+    const TPlace* place = placeOf(node);
+    if (!place) RemovePlace(node);
+    else if (place->Volume && !SameMount(*place->Volume, node->Volume)) Rebuild(node, *place->Volume);
+  }
+  for (size_t i = 0; i < places.size(); ++i) {
+    const TNode* node = TNode::Of(topLevelItem(static_cast<int>(i)));
+    if (!node || placeOf(node) != &places[i]) insertTopLevelItem(static_cast<int>(i), NewPlaceNode(places[i]));
+  }
+  // A folder of a volume reached through another one (not its own place)
+  // is gone with the volume: the list shows it empty, as any folder that
+  // went away.
+  const QString folder = CurrentFolder();
+  if (fileList_ && !folder.isEmpty() && !QFileInfo(folder).isDir()) fileList_->Reread();
+}
+
+void TRzDirectoryTree::RemovePlace(TNode* node) {
+  // The selection moves to the first place that stays, "/" where there is
+  // one, before Qt moves it to a neighbour.
+  if (HoldsSelection(node)) setCurrentItem(topLevelItem(indexOfTopLevelItem(node) == 0 ? 1 : 0));
+  delete takeTopLevelItem(indexOfTopLevelItem(node));
+}
+
+bool TRzDirectoryTree::HoldsSelection(const TNode* node) const {
+  for (const QTreeWidgetItem* item = currentItem(); item; item = item->parent()) {
+    if (item == node) return true;
+  }
+  return false;
 }
 
 TRzDirectoryTree::TNode* TRzDirectoryTree::RootHolding(const QString& path) const {
@@ -228,4 +326,15 @@ void TRzDirectoryTree::drawRow(QPainter* painter, const QStyleOptionViewItem& op
     painter->drawRect((rowSelect_ ? row : option.rect).adjusted(0, 0, -1, -1));
     painter->restore();
   }
+}
+
+void TRzDirectoryTree::keyPressEvent(QKeyEvent* event) {
+  // Qt expands every folder below for "*", and links that lead back up
+  // (/proc/PID/root) make that walk endless.
+  if (event->key() == Qt::Key_Asterisk) {
+    if (QTreeWidgetItem* item = currentItem()) item->setExpanded(true);
+    event->accept();
+    return;
+  }
+  QTreeWidget::keyPressEvent(event);
 }

@@ -173,15 +173,19 @@ void TForm2::Delay(uint32_t milliseconds) {
 }
 
 QString TForm2::TargetFolder() const {
+  // A save goes where the background came from, never to "/" by accident.
   const QString folder = Form4->RzDirectoryTree1->CurrentFolder();
-  return folder.isEmpty() ? QStringLiteral("/") : folder;
+  return folder.isEmpty() ? backgroundFolder_ : folder;
 }
 
 int32_t TForm2::Counter() const { return Label13->text().toInt(); }
 
 void TForm2::SetCounter(int32_t counter) { Label13->setText(QString::number(counter)); }
 
-void TForm2::LoadBackground(const QString& path) { Image1.LoadBackgroundFromFile(path); }
+void TForm2::LoadBackground(const QString& path) {
+  Image1.LoadBackgroundFromFile(path);
+  backgroundFolder_ = QFileInfo(path).absolutePath();
+}
 
 void TForm2::FitToBackground() {
   SetClientSize(Image1.Width(), Image1.Height());

@@ -71,7 +71,7 @@ class TForm2 : public TForm {
   void BuildPopupMenu1();
   // bmp1Click and jpg1Click: one procedure with its extension and writer.
   void Save(const QString& extension, TNumberedFile (TForm2::*write)(const QString& folder, int32_t number));
-  // The browser's folder; the root when none is selected.
+  // The browser's folder; the background picture's when none is selected.
   QString TargetFolder() const;
   int32_t Counter() const;
   void SetCounter(int32_t counter);
@@ -82,6 +82,7 @@ class TForm2 : public TForm {
   int32_t grabX_ = 0;                // the press, in the pressed control's coordinates
   int32_t grabY_ = 0;
   bool saving_ = false;
+  QString backgroundFolder_;  // where the background picture was loaded from
 };
 
 extern TForm2* Form2;

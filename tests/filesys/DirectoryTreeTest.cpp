@@ -1,79 +1,11 @@
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
-#include "FolderFixture.h"
-#include "filesys/RzDirectoryTree.h"
-#include "filesys/RzFileListBox.h"
+#include "TreeFixture.h"
 
 namespace {
-
-// Volumes as a test lays them out; the test may change them while the
-// tree looks at them.
-class TFakeVolumes : public TVolumeSource {
- public:
-  explicit TFakeVolumes(const std::vector<TVolume>& volumes) : volumes_(volumes) {}
-  std::vector<TVolume> Volumes() override { return volumes_; }
-  TVolume Volume(const QString& mountPoint) override {
-    for (const TVolume& volume : volumes_)
-      if (volume.MountPoint == mountPoint) return volume;
-    TVolume gone;
-    gone.MountPoint = mountPoint;
-    return gone;
-  }
-
- private:
-  const std::vector<TVolume>& volumes_;
-};
-
-TVolume Disk(const QString& mountPoint, const QString& label = QString()) {
-  return {mountPoint, label, "ext4", "/dev/sda1", false, true, 1};
-}
-
-// A node's children as "text=its children's texts" with Depth levels.
-QString Texts(const QTreeWidgetItem* node, int depth = 1) {
-  QStringList texts;
-  for (int i = 0; i < node->childCount(); ++i)
-    texts << node->child(i)->text(0) + (depth > 1 ? "=" + Texts(node->child(i), depth - 1) : QString());
-  return texts.join(QLatin1Char('|'));
-}
-
-class DirectoryTree : public FolderFixture {
- protected:
-  // The tree shown for the volumes, starting in the current folder's.
-  void Show(bool showHidden = true) {
-    tree_ = std::make_unique<TRzDirectoryTree>(std::make_unique<TFakeVolumes>(volumes_));
-    tree_->resize(300, 400);
-    tree_->SetFileList(&list_);
-    tree_->SetShowHiddenDirs(showHidden);
-    tree_->show();
-    list_.show();
-  }
-  // A shown tree of one volume at the temporary folder, starting there.
-  void ShowFolder(bool showHidden = true) {
-    volumes_ = {Disk(Path(), QStringLiteral("TEMP"))};
-    QDir::setCurrent(Path());
-    Show(showHidden);
-  }
-  // The node reached from the first root through the names, each expanded.
-  QTreeWidgetItem* Expand(const QStringList& names) const {
-    QTreeWidgetItem* node = tree_->topLevelItem(0);
-    node->setExpanded(true);
-    for (const QString& name : names) {
-      QTreeWidgetItem* parent = node;
-      node = nullptr;
-      for (int i = 0; i < parent->childCount() && !node; ++i)
-        if (parent->child(i)->text(0) == name) node = parent->child(i);
-      if (!node) return nullptr;
-      node->setExpanded(true);
-    }
-    return node;
-  }
-
-  std::vector<TVolume> volumes_;
-  TRzFileListBox list_;
-  std::unique_ptr<TRzDirectoryTree> tree_;
-};
 
 // "/" first, then by mount point. Removable, CD-ROM and unknown volumes
 // get an expand button without a look at the medium, the others only
@@ -183,6 +115,51 @@ TEST_F(DirectoryTree, ReadsAVolumeAgainWhenAnotherDeviceIsMountedThere) {
     EXPECT_EQ(Texts(tree_->topLevelItem(0)), device == 1 ? "x" : ":");
   }
 }
+
+// A volume found with another medium when it is selected is collapsed and
+// read again on its next expansion: left expanded it would show the
+// placeholder, which is no folder.
+TEST_F(DirectoryTree, AVolumeWithAnotherMediumIsCollapsedAndReadAgain) {
+  MakeFolder("x/y");
+  ShowFolder();
+  tree_->SetCurrentFolder(Path("x"));
+  QTreeWidgetItem* volume = tree_->topLevelItem(0);
+  ASSERT_TRUE(volume->isExpanded());
+  volumes_[0].DeviceId = 2;
+  tree_->setCurrentItem(volume);
+  EXPECT_FALSE(volume->isExpanded());
+  EXPECT_EQ(Texts(volume).toStdString(), ":");
+  volume->setExpanded(true);
+  EXPECT_EQ(Texts(volume, 2).toStdString(), "x=:");
+  tree_->setCurrentItem(volume->child(0));
+  EXPECT_EQ(tree_->CurrentFolder().toStdString(), Path("x").toStdString());
+}
+
+// "*" and the keypad's "*" expand the current node by one level, as "+"
+// does: Qt would expand every folder below, and through a link that leads
+// back up that walk does not end. The event loop is free at once.
+class StarKey : public DirectoryTree, public ::testing::WithParamInterface<Qt::KeyboardModifiers> {};
+
+TEST_P(StarKey, ExpandsOneLevelOnly) {
+  MakeFolder("sub");
+  Link(Path(), "sub/loop");
+  ShowFolder();
+  QTreeWidgetItem* root = tree_->topLevelItem(0);
+  ASSERT_EQ(tree_->currentItem(), root);
+  ASSERT_FALSE(root->isExpanded());
+  QTest::keyClick(tree_.get(), Qt::Key_Asterisk, GetParam());
+  bool turned = false;
+  QTimer::singleShot(0, [&] { turned = true; });
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(turned);
+  EXPECT_TRUE(root->isExpanded());
+  EXPECT_EQ(Texts(root, 3).toStdString(), "sub=:=");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, StarKey,
+                         ::testing::Values(Qt::KeyboardModifiers(Qt::NoModifier),
+                                           Qt::KeyboardModifiers(Qt::KeypadModifier),
+                                           Qt::KeyboardModifiers(Qt::ShiftModifier)));
 
 // The selected row is highlighted across and framed in the selection pen;
 // its folder shows the open folder's icon while it is selected.

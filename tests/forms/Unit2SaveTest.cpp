@@ -112,6 +112,19 @@ TEST_F(Unit2Save, TheFileHoldsTheCompositionAtThePicturesSizeAsShown) {
   EXPECT_EQ(Content("1.jpg"), expected.SaveToBytes());
 }
 
+// Without a folder selected in the browser the file goes beside the
+// background picture.
+TEST_F(Unit2Save, WithoutAFolderSelectedTheFileGoesBesideTheBackground) {
+  const QTemporaryDir pictures;
+  Form2->LoadBackground(WriteTestPicture(pictures.filePath("back.bmp"), 120, 80));
+  Form4->RzDirectoryTree1->setCurrentItem(nullptr);
+  ASSERT_EQ(Form4->RzDirectoryTree1->CurrentFolder(), QString());
+  Form2->bmp1Click();
+  EXPECT_EQ(Dialogs_.MessageTexts(), QStringList({kSaved + "1.bmp"}));
+  EXPECT_TRUE(QFileInfo(pictures.filePath("1.bmp")).isFile());
+  EXPECT_EQ(Entries(), QStringList());
+}
+
 // With the real clock: a file made by another program during the pause is
 // neither replaced nor named; a save chosen then does nothing.
 TEST_F(Unit2Save, DuringThePauseAFileMadeIsKeptAndASaveChosenDoesNothing) {
