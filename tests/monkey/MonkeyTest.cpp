@@ -21,7 +21,9 @@ struct TRegression {
   int32_t Events;
   const char* Fault;
 };
-const std::vector<TRegression> kRegressions = {};
+const std::vector<TRegression> kRegressions = {
+    {1, 51, "\"*\" on the folder tree walked every folder below, round the link loops"},
+};
 
 // The handlers of the windows that a user's input can reach.
 const char* const kHandlers[] = {

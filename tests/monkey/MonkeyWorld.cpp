@@ -15,7 +15,7 @@
 
 namespace {
 
-// The world's root as the tree's one volume.
+// The world's root as the tree's one volume, and no home folder.
 class TWorldVolume : public TVolumeSource {
  public:
   explicit TWorldVolume(QString root) : root_(std::move(root)) {}
@@ -46,10 +46,12 @@ QByteArray BmpBytes(int32_t width, int32_t height) {
 
 TMonkeyWorld::TMonkeyWorld()
     : root_(QFileInfo(dir_.path()).canonicalFilePath()),
-      savedCurrent_(QDir::currentPath()),
-      savedHome_(qgetenv("HOME")) {
+      savedCurrent_(QDir::currentPath()) {
   QDir(root_).mkpath(QStringLiteral("sub"));
+  // Two ways back up: a tree that walks by itself would read 2^n folders
+  // n levels down, not n.
   QFile::link(QStringLiteral(".."), root_ + QStringLiteral("/sub/loop"));
+  QFile::link(QStringLiteral(".."), root_ + QStringLiteral("/sub/back"));
   Write(QStringLiteral("wide.bmp"), BmpBytes(160, 90));
   Write(QStringLiteral("tall.jpg"), JpegBytes(60, 110));
   Write(QStringLiteral("PHOTO.JPG"), JpegBytes(120, 80));
@@ -57,15 +59,10 @@ TMonkeyWorld::TMonkeyWorld()
   Write(QStringLiteral("corrupt.jpg"), JpegBytes(40, 40).left(300));
   Write(QStringLiteral("locked.bmp"), BmpBytes(8, 8));
   ::chmod(QFile::encodeName(root_ + QStringLiteral("/locked.bmp")).constData(), 0);
-  // No home folder of its own: only the world's volume is shown.
-  qputenv("HOME", "/");
   QDir::setCurrent(root_);
 }
 
-TMonkeyWorld::~TMonkeyWorld() {
-  QDir::setCurrent(savedCurrent_);
-  qputenv("HOME", savedHome_);
-}
+TMonkeyWorld::~TMonkeyWorld() { QDir::setCurrent(savedCurrent_); }
 
 std::unique_ptr<TProgramWindows> TMonkeyWorld::MakeWindows(TApplication& application) const {
   TWindowMakers makers = TWindowMakers::Program();

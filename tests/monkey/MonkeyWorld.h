@@ -8,8 +8,9 @@ class TApplication;
 class TProgramWindows;
 
 // The confined world the program's windows are fuzzed in: a temporary
-// folder with pictures of every kind the browser lists, a subfolder, a
-// link loop sub/loop -> .., an unreadable file and a corrupt one. The
+// folder with pictures of every kind the browser lists, a subfolder, two
+// link loops sub/loop -> .. and sub/back -> .., an unreadable file and a
+// corrupt one. The
 // process's current folder lies inside it, so that every save lands there.
 class TMonkeyWorld {
  public:
@@ -32,5 +33,4 @@ class TMonkeyWorld {
   QString root_;
   QStringList made_;
   const QString savedCurrent_;
-  const QByteArray savedHome_;
 };
