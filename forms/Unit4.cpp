@@ -6,7 +6,6 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "filesys/SystemVolumes.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "pictures/PictureFile.h"
@@ -33,10 +32,10 @@ QLabel* NewPanel(QStatusBar* bar, int32_t width) {
 
 }  // namespace
 
-TForm4::TForm4() : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window) {
+TForm4::TForm4(std::unique_ptr<TVolumeSource> volumes) : TForm(QStringLiteral("Загрузить картинку...(JPG;BMP)"), Qt::Window) {
   SetClientBounds(135, 132, 610, 375);
   BuildSizePanels();
-  BuildRzDirectoryTree1();
+  BuildRzDirectoryTree1(std::move(volumes));
   BuildRzFileListBox1();
   BuildImage1();
   BuildSB();
@@ -65,8 +64,8 @@ void TForm4::BuildSizePanels() {
 }
 
 // The tree keeps its selection shown without the focus, as Qt's does.
-void TForm4::BuildRzDirectoryTree1() {
-  RzDirectoryTree1 = new TRzDirectoryTree(SystemVolumes(), RzSizePanel2);
+void TForm4::BuildRzDirectoryTree1(std::unique_ptr<TVolumeSource> volumes) {
+  RzDirectoryTree1 = new TRzDirectoryTree(std::move(volumes), RzSizePanel2);
   RzDirectoryTree1->SetShowHiddenDirs(true);
   RzDirectoryTree1->setIndentation(19);
   RzDirectoryTree1->SetRowSelect(true);

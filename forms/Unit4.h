@@ -4,6 +4,7 @@
 
 #include "filesys/RzDirectoryTree.h"
 #include "filesys/RzFileListBox.h"
+#include "filesys/SystemVolumes.h"
 #include "pictures/Picture.h"
 #include "toolkit/window/Form.h"
 #include "toolkit/window/ImageView.h"
@@ -18,7 +19,9 @@ class QStatusBar;
 // double click on a file hands the picture to the composition window.
 class TForm4 : public TForm {
  public:
-  TForm4();
+  // The folder tree shows Volumes (the machine's, unless a test confines
+  // the browser to volumes of its own).
+  explicit TForm4(std::unique_ptr<TVolumeSource> volumes = SystemVolumes());
 
   // The sizing panels are splitters: RzSizePanel1's bar parts the left
   // side from the preview, RzSizePanel2's the tree from the list.
@@ -56,7 +59,7 @@ class TForm4 : public TForm {
   // The description, one builder per component or pair of sizing panels:
   // each makes its components with all the description sets on them.
   void BuildSizePanels();
-  void BuildRzDirectoryTree1();
+  void BuildRzDirectoryTree1(std::unique_ptr<TVolumeSource> volumes);
   void BuildRzFileListBox1();
   void BuildImage1();
   void BuildSB();

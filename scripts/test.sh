@@ -3,7 +3,8 @@
 # real X server under Xvfb (scripts/xtest.sh), then those that need a
 # Wayland compositor under weston (scripts/westontest.sh).
 #   test.sh            the plain build (build/)
-#   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/)
+#   test.sh sanitize   everything built by clang with ASan + UBSan (build-san/),
+#                      with the event fuzzer's seeds (ctest label monkey)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
@@ -15,11 +16,11 @@ if [[ "${1:-}" == sanitize ]]; then
   bash "$root/scripts/build.sh" build-san -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVELLUMO_SANITIZE=ON -DVELLUMO_FUZZ=ON -DVELLUMO_BENCH=OFF
   ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston'
-  bash "$root/scripts/xtest.sh" build-san
+  bash "$root/scripts/xtest.sh" build-san -LE monkey
   bash "$root/scripts/westontest.sh" build-san
 else
   bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston'
+  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston|monkey'
   bash "$root/scripts/xtest.sh" build
   bash "$root/scripts/westontest.sh" build
 fi

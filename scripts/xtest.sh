@@ -2,10 +2,12 @@
 # Runs the tests that need a real X server, each label under a private Xvfb
 # of its own screen size: xvfb on 1024 x 768, xvfb1280 on 1280 x 1024.
 # Screenshots the tests take are kept in BUILD/screenshots/.
-#   xtest.sh [BUILD]   (default: build)
+#   xtest.sh [BUILD [CTEST OPTIONS...]]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/${1:-build}
+shift || true
+options=("$@")
 mkdir -p "$build/screenshots"
 export QT_QPA_PLATFORM=xcb
 export VELLUMO_SCREENSHOTS=$build/screenshots
@@ -22,7 +24,7 @@ run_on_screen() {
     sleep 0.1
   done
   if [[ -s "$displayfd" ]]; then
-    DISPLAY=:$(head -n 1 "$displayfd") ctest --test-dir "$build" -L "^${label}\$" --output-on-failure || status=$?
+    DISPLAY=:$(head -n 1 "$displayfd") ctest --test-dir "$build" -L "^${label}\$" --output-on-failure "${options[@]}" || status=$?
   else
     echo "xtest: Xvfb did not start"
     status=1
