@@ -129,7 +129,11 @@ void TForm4::OpenFile(const QString& path) {
 }
 
 void TForm4::OpenPicture(const QString& path) {
+  // The picture is loaded here and now; its deferred preview would only
+  // repeat a failure, and on success it waits until the composition shows.
+  selectionTimer_.stop();
   Form2->LoadBackground(path);
+  selectionTimer_.start();
   Form2->show();
   Form2->FitToBackground();
   hide();

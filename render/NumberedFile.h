@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include "toolkit/Exceptions.h"
+
 class QFile;
 class QIODevice;
 
@@ -26,6 +28,19 @@ struct TNumberedFile {
   int32_t Number = 0;
 };
 
+// The system calls that give a finished file its name, as the file system
+// answers them (a test can put calls in their place that refuse, as some
+// network file systems do): each returns 0 or -1 with errno set.
+struct TNamingCalls {
+  // open(Folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666).
+  int (*OpenUnnamed)(const char* folder);
+  // renameat2(From, To, RENAME_NOREPLACE).
+  int (*RenameNoReplace)(const char* from, const char* to);
+  // link(From, To).
+  int (*Link)(const char* from, const char* to);
+};
+const TNamingCalls& SystemNamingCalls();
+
 // A new numbered file on its way. Its content goes into a file of Folder
 // that has no name yet (where the file system cannot make one, a hidden
 // temporary file), which Commit then gives the lowest free name from First
@@ -34,18 +49,24 @@ struct TNumberedFile {
 // folder), moves it on to the next number. Destroyed uncommitted, whatever
 // the reason, it leaves nothing behind; a file without a name leaves
 // nothing even when the process is killed.
-// A folder that cannot be written to fails with "Cannot create file %s" for
-// the name the file would have had, a write that fails midway (a full disk)
-// with "Stream write error".
+// Where the file system refuses both the no-replace rename and hard links
+// (sshfs and other FUSE mounts), the temporary file is copied to a numbered
+// file created only if it does not exist, synced, and removed. That path
+// cannot promise what the rename does: a power cut during the copy can
+// leave a partial numbered file.
+// Any failure to make, write or name the file ("a full disk") fails with
+// "Cannot create file %s" for the name the file would have had.
 class TNumberedFileWriter {
  public:
-  TNumberedFileWriter(QString folder, QString extension, int32_t first = 1);
+  TNumberedFileWriter(QString folder, QString extension, int32_t first = 1,
+                      const TNamingCalls& calls = SystemNamingCalls());
   ~TNumberedFileWriter();
   TNumberedFileWriter(const TNumberedFileWriter&) = delete;
   TNumberedFileWriter& operator=(const TNumberedFileWriter&) = delete;
 
-  // Where the content is written.
-  QIODevice& Device();
+  // Write puts the content into the file; other errors of Write pass
+  // through as they are.
+  void Write(const std::function<void(QIODevice& device)>& write);
   // Sends the written content to the disk; Commit does it when it has not
   // been done. Writers that take their names in turn do this first, apart.
   void Complete();
@@ -56,6 +77,10 @@ class TNumberedFileWriter {
   TNumberedFile Commit(int32_t from = 0);
 
  private:
+  // "Cannot create file %s" for the lowest name free now.
+  EFCreateError CreateError() const;
+
+  const TNamingCalls& calls_;
   QString folder_;
   QString extension_;
   int32_t first_;

@@ -40,7 +40,8 @@ const char* const kHandlers[] = {
     "TForm1::Memo1Change",      "TForm2::FormShow",           "TForm2::Image1MouseDown",
     "TForm2::Image1MouseUp",    "TForm2::Image1MouseMove",    "TForm2::fcLabel1MouseMove",
     "TForm2::N3Click",          "TForm2::N4Click",            "TForm2::bmp1Click",
-    "TForm2::jpg1Click",        "TForm2::SaveAsBmp",          "TForm2::SaveAsJpg",
+    "TForm2::jpg1Click",        "TForm2::png1Click",          "TForm2::SaveAsBmp",
+    "TForm2::SaveAsJpg",        "TForm2::SaveAsPng",
     "TForm2::Delay",            "TForm4::RzFileListBox1Change", "TForm4::RzFileListBox1DblClick",
 };
 

@@ -11,6 +11,7 @@
 #include "main/Program.h"
 #include "pictures/Bitmap.h"
 #include "pictures/Jpeg.h"
+#include "pictures/PngCodec.h"
 #include "support/widget/ProgramTestSupport.h"
 
 namespace {
@@ -56,7 +57,9 @@ TMonkeyWorld::TMonkeyWorld()
   Write(QStringLiteral("tall.jpg"), JpegBytes(60, 110));
   Write(QStringLiteral("PHOTO.JPG"), JpegBytes(120, 80));
   Write(QStringLiteral("sub/tiny.bmp"), BmpBytes(3, 2));
+  Write(QStringLiteral("screen.png"), EncodePng(TestPicture(90, 70)));
   Write(QStringLiteral("corrupt.jpg"), JpegBytes(40, 40).left(300));
+  Write(QStringLiteral("broken.webp"), QByteArray("RIFF\x20\0\0\0WEBPVP8 ", 16));
   Write(QStringLiteral("locked.bmp"), BmpBytes(8, 8));
   ::chmod(QFile::encodeName(root_ + QStringLiteral("/locked.bmp")).constData(), 0);
   QDir::setCurrent(root_);

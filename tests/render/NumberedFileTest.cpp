@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/StreamIO.h"
 #include "render/NumberedFile.h"
 #include "toolkit/Exceptions.h"
 
@@ -124,12 +125,12 @@ TEST_F(NumberedFile, AFileOnItsWayShowsNowhereUntilItIsNamed) {
   ::close(probe);
   {
     TNumberedFileWriter dropped(dir_.path(), ".jpg");
-    dropped.Device().write("never named");
+    dropped.Write(Writing("never named"));
     dropped.Complete();
     EXPECT_TRUE(Entries().isEmpty());
   }
   TNumberedFileWriter writer(dir_.path(), ".jpg");
-  writer.Device().write("named");
+  writer.Write(Writing("named"));
   writer.Complete();
   EXPECT_TRUE(Entries().isEmpty());
   EXPECT_EQ(writer.Commit().Path, Path("1.jpg"));
@@ -142,10 +143,10 @@ TEST_F(NumberedFile, AFileOnItsWayShowsNowhereUntilItIsNamed) {
 TEST_F(NumberedFile, CommitCanStartTheSearchLater) {
   Touch("1.bmp");
   TNumberedFileWriter later(dir_.path(), ".bmp");
-  later.Device().write("later");
+  later.Write(Writing("later"));
   EXPECT_EQ(later.Commit(4).Number, 4);
   TNumberedFileWriter lowest(dir_.path(), ".bmp", 3);
-  lowest.Device().write("lowest");
+  lowest.Write(Writing("lowest"));
   EXPECT_EQ(lowest.Commit(2).Number, 3);
   EXPECT_EQ(Entries(), QStringList({"1.bmp", "3.bmp", "4.bmp"}));
 }
@@ -160,6 +161,57 @@ TEST_F(NumberedFile, TheFileHasTheUsersUsualPermissions) {
     ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, mode) << std::oct << mask;
   }
+}
+
+// A write that fails midway (a full disk) names the file it was making.
+TEST_F(NumberedFile, AWriteThatFailsNamesTheFile) {
+  Touch("1.bmp");
+  EXPECT_EQ(Message([&] {
+              WriteNumberedFile(dir_.path(), ".bmp", 1, [](QIODevice& device) {
+                device.write("half");
+                throw EWriteError();
+              });
+            }),
+            "Cannot create file " + Path("2.bmp"));
+  EXPECT_EQ(Entries(), QStringList({"1.bmp"}));
+}
+
+// A file system with neither files without a name, nor a no-replace rename,
+// nor hard links, each refused as its own kind of unsupported. The refused
+// rename of 2.bmp lets another writer take that name first, as may happen
+// between the refusals and the copy.
+int RefuseUnnamed(const char*) {
+  errno = EOPNOTSUPP;
+  return -1;
+}
+int RefuseRenameWhileAnotherTakesTheName(const char*, const char* to) {
+  const QByteArray target(to);
+  const int other = target.endsWith("/2.bmp") ? ::open(to, O_WRONLY | O_CREAT | O_EXCL, 0644) : -1;
+  if (other >= 0) {
+    (void)!::write(other, "theirs", 6);
+    ::close(other);
+  }
+  errno = EINVAL;
+  return -1;
+}
+int RefuseLink(const char*, const char*) {
+  errno = EPERM;
+  return -1;
+}
+constexpr TNamingCalls kNoRenameNoLink{RefuseUnnamed, RefuseRenameWhileAnotherTakesTheName, RefuseLink};
+
+TEST_F(NumberedFile, WithoutRenameOrLinkTheFileIsCopiedToAFreeNumber) {
+  Touch("1.bmp", "old");
+  TNumberedFileWriter writer(dir_.path(), ".bmp", 1, kNoRenameNoLink);
+  writer.Write(Writing("ours"));
+  const TNumberedFile written = writer.Commit();
+  // 2.bmp was taken while ours was on its way: the copy never replaces it.
+  EXPECT_EQ(written.Path, Path("3.bmp"));
+  EXPECT_EQ(written.Number, 3);
+  EXPECT_EQ(Content("1.bmp"), "old");
+  EXPECT_EQ(Content("2.bmp"), "theirs");
+  EXPECT_EQ(Content("3.bmp"), "ours");
+  EXPECT_EQ(Entries(), QStringList({"1.bmp", "2.bmp", "3.bmp"}));
 }
 
 }  // namespace

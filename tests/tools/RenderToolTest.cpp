@@ -264,6 +264,19 @@ TEST_P(RenderToolOrientation, TheCompositionIsUpright) {
 
 INSTANTIATE_TEST_SUITE_P(EightOrientations, RenderToolOrientation, ::testing::Range(1, 9));
 
+// Its own blocks lie turned, so --keep-jpeg cannot keep them: the photo is
+// encoded in full, upright.
+TEST_F(RenderTool, KeepJpegEncodesAPhotoStoredTurnedInFull) {
+  QImage photo(40, 24, QImage::Format_RGB32);
+  photo.fill(qRgb(90, 140, 200));
+  ASSERT_TRUE(photo.save(Path("stored.jpg"), "JPEG", 90));
+  Write("bg.jpg", WithSegments(Bytes("stored.jpg"), OrientationSegment(eoRightTop, false)));
+  const TRun run = Run({"bg.jpg", "--keep-jpeg", "--text", "Hi"});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("--keep-jpeg: EXIF orientation 6; encoded in full\n")) << run.Err.toStdString();
+  EXPECT_EQ(QImage(Path("1.jpg")).size(), QSize(24, 40));
+}
+
 TEST_F(RenderTool, PngIsNumberedApartAndHoldsTheBmpsPixels) {
   Background("bg.png", 47, 33);
   Write("1.png", "a");

@@ -1,11 +1,12 @@
 #include "toolkit/window/FrameFit.h"
 
 #include <QEvent>
+#include <QRect>
 #include <QWindow>
 
 #include "toolkit/window/Form.h"
 
-TFrameFit::TFrameFit(TForm& form) : QObject(&form), form_(form), frame_(form.geometry()) {
+TFrameFit::TFrameFit(TForm& form) : QObject(&form), form_(form) {
   form_.installEventFilter(this);
 }
 
@@ -17,8 +18,9 @@ bool TFrameFit::eventFilter(QObject* watched, QEvent* event) {
     window->installEventFilter(this);
   } else if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
     window->removeEventFilter(this);
-    const QRect client = frame_.marginsRemoved(window->frameMargins());
-    if (client != frame_) form_.SetClientBounds(client.x(), client.y(), client.width(), client.height());
+    const QRect frame(form_.Left(), form_.Top(), form_.width(), form_.height());
+    const QRect client = frame.marginsRemoved(window->frameMargins());
+    if (client != frame) form_.SetClientBounds(client.x(), client.y(), client.width(), client.height());
   }
   return false;
 }

@@ -1,12 +1,11 @@
 #pragma once
 #include <QObject>
-#include <QRect>
 
 class TForm;
 
 // Gives a window's outer frame, not its client area, the bounds that the
-// window's client area has when this is made, as the classic desktop's
-// window bounds are the frame's. The frame's extents are known only once a
+// program last gave the client area, as the classic desktop's window
+// bounds are the frame's. The frame's extents are known only once a
 // window manager has framed the window: at the window's first exposure
 // after its first show, the client area is moved in and shrunk by them,
 // once. Without a window manager the extents are nil and nothing changes.
@@ -20,5 +19,4 @@ class TFrameFit : public QObject {
 
  private:
   TForm& form_;
-  const QRect frame_;
 };

@@ -52,7 +52,7 @@ void Store(TComposedPicture& out, const TRenderSettings& settings, const std::fu
     return;
   }
   out.File = std::make_unique<TNumberedFileWriter>(out.Folder, Extension(settings));
-  write(out.File->Device());
+  out.File->Write(write);
 }
 
 }  // namespace
