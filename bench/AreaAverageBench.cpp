@@ -6,10 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QThreadPool>
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
 
+#include "bench/PhotoLike.h"
 #include "bench/Seconds.h"
 #include "toolkit/canvas/AreaAverage.h"
 
@@ -20,25 +19,8 @@ constexpr int32_t kHeight = 3000;
 constexpr TSize kView{1386, 1040};
 
 // Photo-like: smooth colour fields under fine grain.
-TSurface MakePhoto() {
-  TSurface photo = TSurface::Uncleared(kWidth, kHeight);
-  uint32_t noise = 12345;
-  for (int32_t y = 0; y < kHeight; ++y) {
-    QRgb* row = photo.Row(y);
-    for (int32_t x = 0; x < kWidth; ++x) {
-      noise = noise * 1103515245u + 12345u;
-      const int grain = static_cast<int>(noise >> 27) - 16;
-      const int r = static_cast<int>(128 + 100 * std::sin(x * 0.003) * std::cos(y * 0.002)) + grain;
-      const int g = static_cast<int>(128 + 90 * std::sin((x + y) * 0.004)) + grain;
-      const int b = static_cast<int>(128 + 80 * std::cos(x * 0.011 - y * 0.007)) + grain;
-      row[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
-    }
-  }
-  return photo;
-}
-
 const TSurface& Photo() {
-  static const TSurface photo = MakePhoto();
+  static const TSurface photo = PhotoLike(kWidth, kHeight);
   return photo;
 }
 

@@ -23,7 +23,7 @@ namespace {
 
 // What a PNG file holds: samples row by row (as many a pixel as the colour
 // type has), an optional palette (its alpha going to tRNS) or tRNS samples.
-struct TPngSpec {
+struct TPngLayout {
   int Width = 0;
   int Height = 0;
   int ColorType = PNG_COLOR_TYPE_RGB;
@@ -48,7 +48,7 @@ void AppendBytes(png_structp png, png_bytep data, size_t count) {
 }
 
 // The file, written by libpng itself (a writer that is not ours).
-QByteArray MakePng(const TPngSpec& spec) {
+QByteArray MakePng(const TPngLayout& layout) {
   QByteArray out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
@@ -58,45 +58,45 @@ QByteArray MakePng(const TPngSpec& spec) {
     return {};
   }
   png_set_write_fn(png, &out, AppendBytes, nullptr);
-  png_set_IHDR(png, info, spec.Width, spec.Height, spec.BitDepth, spec.ColorType,
-               spec.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+  png_set_IHDR(png, info, layout.Width, layout.Height, layout.BitDepth, layout.ColorType,
+               layout.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> palette;
   std::vector<png_byte> alphas;
-  for (const QRgb c : spec.Palette) {
+  for (const QRgb c : layout.Palette) {
     palette.push_back({static_cast<png_byte>(qRed(c)), static_cast<png_byte>(qGreen(c)), static_cast<png_byte>(qBlue(c))});
     alphas.push_back(static_cast<png_byte>(qAlpha(c)));
   }
   if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
   if (std::any_of(alphas.begin(), alphas.end(), [](png_byte a) { return a != 255; }))
     png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
-  if (!spec.Transparent.empty()) {
+  if (!layout.Transparent.empty()) {
     png_color_16 color{};
-    if (spec.ColorType == PNG_COLOR_TYPE_GRAY) {
-      color.gray = static_cast<png_uint_16>(spec.Transparent[0]);
+    if (layout.ColorType == PNG_COLOR_TYPE_GRAY) {
+      color.gray = static_cast<png_uint_16>(layout.Transparent[0]);
     } else {
-      color.red = static_cast<png_uint_16>(spec.Transparent[0]);
-      color.green = static_cast<png_uint_16>(spec.Transparent[1]);
-      color.blue = static_cast<png_uint_16>(spec.Transparent[2]);
+      color.red = static_cast<png_uint_16>(layout.Transparent[0]);
+      color.green = static_cast<png_uint_16>(layout.Transparent[1]);
+      color.blue = static_cast<png_uint_16>(layout.Transparent[2]);
     }
     png_set_tRNS(png, info, nullptr, 0, &color);
   }
   png_write_info(png, info);
-  const int channels = Channels(spec.ColorType);
-  const size_t rowBytes = (static_cast<size_t>(spec.Width) * channels * spec.BitDepth + 7) / 8;
-  std::vector<std::vector<png_byte>> rows(spec.Height, std::vector<png_byte>(rowBytes, 0));
-  for (int y = 0; y < spec.Height; ++y)
-    for (int i = 0; i < spec.Width * channels; ++i) {
-      const int v = spec.Samples[static_cast<size_t>(y * spec.Width * channels + i)];
+  const int channels = Channels(layout.ColorType);
+  const size_t rowBytes = (static_cast<size_t>(layout.Width) * channels * layout.BitDepth + 7) / 8;
+  std::vector<std::vector<png_byte>> rows(layout.Height, std::vector<png_byte>(rowBytes, 0));
+  for (int y = 0; y < layout.Height; ++y)
+    for (int i = 0; i < layout.Width * channels; ++i) {
+      const int v = layout.Samples[static_cast<size_t>(y * layout.Width * channels + i)];
       png_byte* row = rows[y].data();
-      if (spec.BitDepth == 16) {
+      if (layout.BitDepth == 16) {
         row[2 * i] = static_cast<png_byte>(v >> 8);
         row[2 * i + 1] = static_cast<png_byte>(v);
-      } else if (spec.BitDepth == 8) {
+      } else if (layout.BitDepth == 8) {
         row[i] = static_cast<png_byte>(v);
       } else {
-        const int perByte = 8 / spec.BitDepth;
-        row[i / perByte] |= static_cast<png_byte>(v << (8 - spec.BitDepth * (i % perByte + 1)));
+        const int perByte = 8 / layout.BitDepth;
+        row[i / perByte] |= static_cast<png_byte>(v << (8 - layout.BitDepth * (i % perByte + 1)));
       }
     }
   std::vector<png_bytep> pointers;
@@ -107,22 +107,22 @@ QByteArray MakePng(const TPngSpec& spec) {
   return out;
 }
 
-TPngSpec Spec(int width, int height, int colorType, int bitDepth, std::vector<int> samples,
+TPngLayout Spec(int width, int height, int colorType, int bitDepth, std::vector<int> samples,
               std::vector<QRgb> palette = {}, std::vector<int> transparent = {}) {
-  TPngSpec spec;
-  spec.Width = width;
-  spec.Height = height;
-  spec.ColorType = colorType;
-  spec.BitDepth = bitDepth;
-  spec.Samples = std::move(samples);
-  spec.Palette = std::move(palette);
-  spec.Transparent = std::move(transparent);
-  return spec;
+  TPngLayout layout;
+  layout.Width = width;
+  layout.Height = height;
+  layout.ColorType = colorType;
+  layout.BitDepth = bitDepth;
+  layout.Samples = std::move(samples);
+  layout.Palette = std::move(palette);
+  layout.Transparent = std::move(transparent);
+  return layout;
 }
 
 struct TPngCase {
   const char* Name;
-  TPngSpec Spec;
+  TPngLayout Spec;
   std::vector<QRgb> Expected;  // row by row
 };
 
@@ -171,14 +171,14 @@ class PngColorTypes : public ::testing::TestWithParam<TPngCase> {};
 TEST_P(PngColorTypes, DecodeToTheFilesValues) {
   const TPngCase& c = GetParam();
   for (const bool interlaced : {false, true}) {
-    TPngSpec spec = c.Spec;
-    spec.Interlaced = interlaced;
-    const TSurface pixels = DecodePng(MakePng(spec));
-    ASSERT_EQ(pixels.Width(), spec.Width);
-    ASSERT_EQ(pixels.Height(), spec.Height);
-    for (int y = 0; y < spec.Height; ++y)
-      for (int x = 0; x < spec.Width; ++x)
-        EXPECT_EQ(PixelText(pixels.Pixel(x, y)), PixelText(c.Expected[static_cast<size_t>(y * spec.Width + x)]))
+    TPngLayout layout = c.Spec;
+    layout.Interlaced = interlaced;
+    const TSurface pixels = DecodePng(MakePng(layout));
+    ASSERT_EQ(pixels.Width(), layout.Width);
+    ASSERT_EQ(pixels.Height(), layout.Height);
+    for (int y = 0; y < layout.Height; ++y)
+      for (int x = 0; x < layout.Width; ++x)
+        EXPECT_EQ(PixelText(pixels.Pixel(x, y)), PixelText(c.Expected[static_cast<size_t>(y * layout.Width + x)]))
             << x << ", " << y << (interlaced ? " interlaced" : "");
   }
 }
@@ -200,14 +200,14 @@ TSurface Noise(int width, int height) {
 
 TEST(Png, AnInterlacedPictureFillsEveryPass) {
   const TSurface noise = Noise(19, 13);
-  TPngSpec spec = Spec(19, 13, PNG_COLOR_TYPE_RGB, 8, {});
+  TPngLayout layout = Spec(19, 13, PNG_COLOR_TYPE_RGB, 8, {});
   for (int y = 0; y < 13; ++y)
     for (int x = 0; x < 19; ++x) {
       const QRgb p = noise.Pixel(x, y);
-      spec.Samples.insert(spec.Samples.end(), {qRed(p), qGreen(p), qBlue(p)});
+      layout.Samples.insert(layout.Samples.end(), {qRed(p), qGreen(p), qBlue(p)});
     }
-  spec.Interlaced = true;
-  EXPECT_TRUE(SameSurface(DecodePng(MakePng(spec)), noise));
+  layout.Interlaced = true;
+  EXPECT_TRUE(SameSurface(DecodePng(MakePng(layout)), noise));
 }
 
 TEST(Png, WrittenFilesReadBackExactly) {
