@@ -129,11 +129,12 @@ void TForm4::OpenFile(const QString& path) {
 }
 
 void TForm4::OpenPicture(const QString& path) {
-  // The picture is loaded here and now; its deferred preview would only
+  // The picture is loaded here and now; a deferred preview would only
   // repeat a failure, and on success it waits until the composition shows.
+  const bool previewPending = selectionTimer_.isActive();
   selectionTimer_.stop();
   Form2->LoadBackground(path);
-  selectionTimer_.start();
+  if (previewPending) selectionTimer_.start();
   Form2->show();
   Form2->FitToBackground();
   hide();
