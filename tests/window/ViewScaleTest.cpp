@@ -71,6 +71,8 @@ struct TFitCase {
   TSize View;
 };
 
+void PrintTo(const TFitCase& c, std::ostream* os) { *os << c.What; }
+
 class FitView : public ::testing::TestWithParam<TFitCase> {};
 
 TEST_P(FitView, GivesTheClientAreaAndTheView) {
