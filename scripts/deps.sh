@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev libheif-dev libwebp-dev
   libheif-examples webp
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm
   xvfb xauth imagemagick libxcb1-dev openbox weston xwayland qt6-wayland
   librsvg2-bin man-db file lintian desktop-file-utils appstream x11-utils shared-mime-info
 )
