@@ -84,7 +84,7 @@ QString TMonkeyRun::Run() {
   watchdog_ = std::make_unique<TMonkeyWatchdog>();
   while (given_ < events_ && failure_.isEmpty()) {
     ++outerInputs_;
-    QTimer::singleShot(0, [this] { NestedInput(); });
+    QTimer::singleShot(0, &timers_, [this] { NestedInput(); });
     Step();
     --outerInputs_;
     if (ended_ && failure_.isEmpty()) {
@@ -109,7 +109,7 @@ void TMonkeyRun::Step() {
 
 void TMonkeyRun::NestedInput() {
   if (outerInputs_ == 0) return;
-  QTimer::singleShot(0, [this] { NestedInput(); });
+  QTimer::singleShot(0, &timers_, [this] { NestedInput(); });
   // An input that opened an event loop of its own (a context menu) waits
   // for the next: a person goes on acting in it, and at the end closes it.
   if (stepLoopLevels_.empty() || QThread::currentThread()->loopLevel() <= stepLoopLevels_.back()) return;
@@ -290,7 +290,7 @@ void TMonkeyRun::PostInputsIntoThePause(const TTarget& target) {
   if (!action || !action->text().startsWith(QLatin1Char('*'))) return;
   const uint32_t posted = 1 + random_() % 4;
   for (uint32_t i = 0; i < posted; ++i)
-    QTimer::singleShot(0, [this, i] {
+    QTimer::singleShot(0, &timers_, [this, i] {
       if (!windows_ || ended_) return;
       Note(QStringLiteral("(posted %1, inside the pause)").arg(i + 1));
       Input();

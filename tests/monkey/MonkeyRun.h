@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -68,4 +69,7 @@ class TMonkeyRun {
   QStringList inputs_;
   QStringList files_;  // relative to the world's root
   int32_t errorsSeen_ = 0;
+  // Owns the run's pending zero-time timers: gone first, it takes with it
+  // those a finished run leaves, which would reach a run no longer there.
+  QObject timers_;
 };

@@ -23,6 +23,7 @@ struct TRegression {
 };
 const std::vector<TRegression> kRegressions = {
     {1, 51, "\"*\" on the folder tree walked every folder below, round the link loops"},
+    {2, 5000, "a window dragged again and again past X11's range overflowed its place"},
 };
 
 // The handlers of the windows that a user's input can reach.

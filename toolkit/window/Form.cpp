@@ -24,10 +24,13 @@ void TForm::SetLeft(int32_t left) { SetClientBounds(left, top_, width(), height(
 void TForm::SetTop(int32_t top) { SetClientBounds(left_, top, width(), height()); }
 
 void TForm::SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-  constexpr int32_t kLargestWindow = 32767;
-  left_ = left;
-  top_ = top;
-  setGeometry(left, top, std::clamp(width, 0, kLargestWindow), std::clamp(height, 0, kLargestWindow));
+  // X11 keeps a window's place and size in 16 bits: a window dragged
+  // further stops at the edge of that range, and the pointer's place
+  // relative to it stays within reach of every sum.
+  constexpr int32_t kLargest = 32767;
+  left_ = std::clamp(left, -kLargest - 1, kLargest);
+  top_ = std::clamp(top, -kLargest - 1, kLargest);
+  setGeometry(left_, top_, std::clamp(width, 0, kLargest), std::clamp(height, 0, kLargest));
 }
 
 bool TForm::ProgramPlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }

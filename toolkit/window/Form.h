@@ -23,8 +23,9 @@ class TForm : public QWidget {
   int32_t Top() const { return top_; }
   void SetLeft(int32_t left);
   void SetTop(int32_t top);
-  // Places the client area at (Left, Top) with the given size; a size is
-  // capped at the largest window X11 allows (32767).
+  // Places the client area at (Left, Top) with the given size; a place is
+  // kept within X11's range (-32768 to 32767) and a size capped at the
+  // largest window X11 allows (32767).
   void SetClientBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   void SetClientSize(int32_t width, int32_t height) { SetClientBounds(left_, top_, width, height); }
   // Whether the program places and moves its windows itself: not on
