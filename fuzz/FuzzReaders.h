@@ -84,7 +84,9 @@ inline bool SmallPngHeader(const uint8_t* data, size_t size) {
   const auto be32 = [data](size_t at) {
     return static_cast<int64_t>(data[at]) << 24 | data[at + 1] << 16 | data[at + 2] << 8 | data[at + 3];
   };
-  return be32(16) * be32(20) <= kFullWorkPixels;
+  // Each side may be up to 2^32 - 1: the product is compared by division.
+  const int64_t width = be32(16);
+  return width == 0 || be32(20) <= kFullWorkPixels / width;
 }
 
 inline bool SmallWebPHeader(const uint8_t* data, size_t size) {
