@@ -39,7 +39,8 @@ TEST_F(BrowserFrame, UnderAWindowManagerTheFrameTakesThem) {
   ASSERT_TRUE(WindowManagerRuns());
 
   Form4->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4));
+  // A window manager that has just started may take its time to map it.
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4, 20000));
   Settle();
   const QMargins frame = Form4->windowHandle()->frameMargins();
   EXPECT_FALSE(frame.isNull());
@@ -51,7 +52,7 @@ TEST_F(BrowserFrame, UnderAWindowManagerTheFrameTakesThem) {
   // Once only: a second show keeps the window where it is.
   Form4->hide();
   Form4->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form4, 20000));
   Settle();
   EXPECT_EQ(FrameGeometry(Form4), kDescribed);
   manager.terminate();
