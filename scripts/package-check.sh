@@ -94,7 +94,7 @@ status=0
 usage=$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/vellumo --bogus 2>&1 >/dev/null) || status=$?
 [[ $status == 2 && "$usage" == "Usage: vellumo [FILE]"* ]] || fail "vellumo --bogus gave status $status and '$usage'"
 grep -qx 'Exec=vellumo %f' "$desktop" || fail "the menu entry does not hand the program a file"
-grep -qx 'MimeType=image/bmp;image/jpeg;' "$desktop" || fail "the menu entry does not offer the picture kinds"
+grep -qx 'MimeType=image/bmp;image/jpeg;image/png;image/heif;image/webp;' "$desktop" || fail "the menu entry does not offer the picture kinds"
 [[ "$(MANWIDTH=80 man vellumo 2>/dev/null)" == *"vellumo [FILE]"* ]] || fail "man vellumo shows no FILE"
 
 step "vellumo from /usr/bin under Xvfb"
