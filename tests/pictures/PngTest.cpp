@@ -107,8 +107,8 @@ QByteArray MakePng(const TPngLayout& layout) {
   return out;
 }
 
-TPngLayout Spec(int width, int height, int colorType, int bitDepth, std::vector<int> samples,
-              std::vector<QRgb> palette = {}, std::vector<int> transparent = {}) {
+TPngLayout Layout(int width, int height, int colorType, int bitDepth, std::vector<int> samples,
+                  std::vector<QRgb> palette = {}, std::vector<int> transparent = {}) {
   TPngLayout layout;
   layout.Width = width;
   layout.Height = height;
@@ -122,7 +122,7 @@ TPngLayout Spec(int width, int height, int colorType, int bitDepth, std::vector<
 
 struct TPngCase {
   const char* Name;
-  TPngLayout Spec;
+  TPngLayout Layout;
   std::vector<QRgb> Expected;  // row by row
 };
 
@@ -136,33 +136,33 @@ std::vector<TPngCase> PngCases() {
                 Rgba = PNG_COLOR_TYPE_RGB_ALPHA, Palette = PNG_COLOR_TYPE_PALETTE;
   const std::vector<QRgb> four = {0xFF102030u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
   return {
-      {"Grey1", Spec(4, 1, Grey, 1, {0, 1, 1, 0}), {G(0), G(255), G(255), G(0)}},
-      {"Grey2", Spec(4, 1, Grey, 2, {0, 1, 2, 3}), {G(0), G(85), G(170), G(255)}},
-      {"Grey4", Spec(4, 1, Grey, 4, {0, 5, 10, 15}), {G(0), G(85), G(170), G(255)}},
-      {"Grey8", Spec(2, 2, Grey, 8, {0, 7, 200, 255}), {G(0), G(7), G(200), G(255)}},
+      {"Grey1", Layout(4, 1, Grey, 1, {0, 1, 1, 0}), {G(0), G(255), G(255), G(0)}},
+      {"Grey2", Layout(4, 1, Grey, 2, {0, 1, 2, 3}), {G(0), G(85), G(170), G(255)}},
+      {"Grey4", Layout(4, 1, Grey, 4, {0, 5, 10, 15}), {G(0), G(85), G(170), G(255)}},
+      {"Grey8", Layout(2, 2, Grey, 8, {0, 7, 200, 255}), {G(0), G(7), G(200), G(255)}},
       // The high byte, not a rounded scaling (0x12FF would round to 0x13).
-      {"Grey16", Spec(4, 1, Grey, 16, {0x0000, 0x12FF, 0xAB01, 0xFFFF}), {G(0x00), G(0x12), G(0xAB), G(0xFF)}},
-      {"Grey8Transparent", Spec(4, 1, Grey, 8, {0, 7, 200, 100}, {}, {200}), {G(0), G(7), G(255), G(100)}},
-      {"Grey2Transparent", Spec(4, 1, Grey, 2, {0, 1, 2, 3}, {}, {1}), {G(0), G(255), G(170), G(255)}},
+      {"Grey16", Layout(4, 1, Grey, 16, {0x0000, 0x12FF, 0xAB01, 0xFFFF}), {G(0x00), G(0x12), G(0xAB), G(0xFF)}},
+      {"Grey8Transparent", Layout(4, 1, Grey, 8, {0, 7, 200, 100}, {}, {200}), {G(0), G(7), G(255), G(100)}},
+      {"Grey2Transparent", Layout(4, 1, Grey, 2, {0, 1, 2, 3}, {}, {1}), {G(0), G(255), G(170), G(255)}},
       // (c a + 255 (255 - a)) / 255 rounded: 177.69, 244.50 (just below), 63.34.
-      {"GreyAlpha8", Spec(5, 1, GreyAlpha, 8, {0, 0, 0, 255, 100, 128, 200, 51, 10, 200}),
+      {"GreyAlpha8", Layout(5, 1, GreyAlpha, 8, {0, 0, 0, 255, 100, 128, 200, 51, 10, 200}),
        {G(255), G(0), G(177), G(244), G(63)}},
-      {"GreyAlpha16", Spec(2, 1, GreyAlpha, 16, {0x64FF, 0x8001, 0x0AFF, 0xC8FF}), {G(177), G(63)}},
-      {"Rgb8", Spec(2, 1, Rgb, 8, {1, 2, 3, 250, 128, 0}), {C(1, 2, 3), C(250, 128, 0)}},
-      {"Rgb16", Spec(2, 1, Rgb, 16, {0x01FF, 0x0280, 0x0300, 0xFA01, 0x80FF, 0x00FF}), {C(1, 2, 3), C(250, 128, 0)}},
-      {"Rgb8Transparent", Spec(2, 1, Rgb, 8, {1, 2, 3, 9, 8, 7}, {}, {9, 8, 7}), {C(1, 2, 3), C(255, 255, 255)}},
-      {"Rgb16Transparent", Spec(2, 1, Rgb, 16, {0x0100, 0x0200, 0x0300, 0x0101, 0x0200, 0x0300}, {}, {0x0101, 0x0200, 0x0300}),
+      {"GreyAlpha16", Layout(2, 1, GreyAlpha, 16, {0x64FF, 0x8001, 0x0AFF, 0xC8FF}), {G(177), G(63)}},
+      {"Rgb8", Layout(2, 1, Rgb, 8, {1, 2, 3, 250, 128, 0}), {C(1, 2, 3), C(250, 128, 0)}},
+      {"Rgb16", Layout(2, 1, Rgb, 16, {0x01FF, 0x0280, 0x0300, 0xFA01, 0x80FF, 0x00FF}), {C(1, 2, 3), C(250, 128, 0)}},
+      {"Rgb8Transparent", Layout(2, 1, Rgb, 8, {1, 2, 3, 9, 8, 7}, {}, {9, 8, 7}), {C(1, 2, 3), C(255, 255, 255)}},
+      {"Rgb16Transparent", Layout(2, 1, Rgb, 16, {0x0100, 0x0200, 0x0300, 0x0101, 0x0200, 0x0300}, {}, {0x0101, 0x0200, 0x0300}),
        {C(1, 2, 3), C(255, 255, 255)}},
-      {"Rgba8", Spec(3, 1, Rgba, 8, {100, 200, 10, 128, 0, 0, 0, 0, 7, 8, 9, 255}), {C(177, 227, 132), G(255), C(7, 8, 9)}},
-      {"Rgba16", Spec(2, 1, Rgba, 16, {0x6400, 0xC8FF, 0x0A10, 0x80FF, 0x0700, 0x0800, 0x0900, 0xFF00}),
+      {"Rgba8", Layout(3, 1, Rgba, 8, {100, 200, 10, 128, 0, 0, 0, 0, 7, 8, 9, 255}), {C(177, 227, 132), G(255), C(7, 8, 9)}},
+      {"Rgba16", Layout(2, 1, Rgba, 16, {0x6400, 0xC8FF, 0x0A10, 0x80FF, 0x0700, 0x0800, 0x0900, 0xFF00}),
        {C(177, 227, 132), C(7, 8, 9)}},
-      {"Palette1", Spec(3, 1, Palette, 1, {0, 1, 1}, {0xFF000080u, 0xFFFFFF00u}), {C(0, 0, 128), C(255, 255, 0), C(255, 255, 0)}},
-      {"Palette2", Spec(4, 1, Palette, 2, {3, 2, 1, 0}, four), {C(0, 0, 255), C(0, 255, 0), C(255, 0, 0), C(16, 32, 48)}},
-      {"Palette4", Spec(2, 2, Palette, 4, {0, 1, 2, 3}, four), {C(16, 32, 48), C(255, 0, 0), C(0, 255, 0), C(0, 0, 255)}},
-      {"Palette8", Spec(2, 1, Palette, 8, {3, 0}, four), {C(0, 0, 255), C(16, 32, 48)}},
-      {"PaletteTransparent", Spec(3, 1, Palette, 8, {0, 1, 2}, {0x00102030u, 0x80FF0000u, 0xFF00FF00u}),
+      {"Palette1", Layout(3, 1, Palette, 1, {0, 1, 1}, {0xFF000080u, 0xFFFFFF00u}), {C(0, 0, 128), C(255, 255, 0), C(255, 255, 0)}},
+      {"Palette2", Layout(4, 1, Palette, 2, {3, 2, 1, 0}, four), {C(0, 0, 255), C(0, 255, 0), C(255, 0, 0), C(16, 32, 48)}},
+      {"Palette4", Layout(2, 2, Palette, 4, {0, 1, 2, 3}, four), {C(16, 32, 48), C(255, 0, 0), C(0, 255, 0), C(0, 0, 255)}},
+      {"Palette8", Layout(2, 1, Palette, 8, {3, 0}, four), {C(0, 0, 255), C(16, 32, 48)}},
+      {"PaletteTransparent", Layout(3, 1, Palette, 8, {0, 1, 2}, {0x00102030u, 0x80FF0000u, 0xFF00FF00u}),
        {G(255), C(255, 127, 127), C(0, 255, 0)}},
-      {"OnePixel", Spec(1, 1, Rgb, 8, {9, 99, 199}), {C(9, 99, 199)}},
+      {"OnePixel", Layout(1, 1, Rgb, 8, {9, 99, 199}), {C(9, 99, 199)}},
   };
 }
 
@@ -171,7 +171,7 @@ class PngColorTypes : public ::testing::TestWithParam<TPngCase> {};
 TEST_P(PngColorTypes, DecodeToTheFilesValues) {
   const TPngCase& c = GetParam();
   for (const bool interlaced : {false, true}) {
-    TPngLayout layout = c.Spec;
+    TPngLayout layout = c.Layout;
     layout.Interlaced = interlaced;
     const TSurface pixels = DecodePng(MakePng(layout));
     ASSERT_EQ(pixels.Width(), layout.Width);
@@ -200,7 +200,7 @@ TSurface Noise(int width, int height) {
 
 TEST(Png, AnInterlacedPictureFillsEveryPass) {
   const TSurface noise = Noise(19, 13);
-  TPngLayout layout = Spec(19, 13, PNG_COLOR_TYPE_RGB, 8, {});
+  TPngLayout layout = Layout(19, 13, PNG_COLOR_TYPE_RGB, 8, {});
   for (int y = 0; y < 13; ++y)
     for (int x = 0; x < 19; ++x) {
       const QRgb p = noise.Pixel(x, y);
@@ -318,7 +318,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PngBadFiles, ::testing::ValuesIn(BadPngs()),
 // Indices beyond a two-entry palette: decoded (libpng takes them as black)
 // or refused, never read past the palette.
 TEST(Png, PaletteIndicesOutOfRangeAreSafe) {
-  const QByteArray file = MakePng(Spec(4, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2, 255}, {0xFFFF0000u, 0xFF00FF00u}));
+  const QByteArray file = MakePng(Layout(4, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2, 255}, {0xFFFF0000u, 0xFF00FF00u}));
   try {
     const TSurface pixels = DecodePng(file);
     EXPECT_EQ(PixelText(pixels.Pixel(0, 0)), PixelText(C(255, 0, 0)));
