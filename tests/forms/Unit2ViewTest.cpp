@@ -25,14 +25,6 @@ int32_t Mapped(int32_t d, int32_t picture, int32_t view) {
   return static_cast<int32_t>(std::floor((d + 0.5) * picture / view));
 }
 
-TSurface SurfaceOf(const QImage& image) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  TSurface surface(rgb.width(), rgb.height());
-  for (int y = 0; y < rgb.height(); ++y)
-    std::copy_n(reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(), surface.Row(y));
-  return surface;
-}
-
 class Unit2View : public ProgramTest {
  protected:
   // The browser's double click on a test picture of that size, on Screen.

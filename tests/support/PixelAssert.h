@@ -1,7 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QString>
+#include <algorithm>
 
 #include "toolkit/Colors.h"
 #include "toolkit/Surface.h"
@@ -18,6 +20,15 @@ inline ::testing::AssertionResult PixelIs(const TSurface& surface, int x, int y,
   if (got == want) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << PixelText(got) << ", expected "
                                        << PixelText(want);
+}
+
+// The surface holding Image's pixels (converted to RGB32).
+inline TSurface SurfaceOf(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  TSurface surface(rgb.width(), rgb.height());
+  for (int y = 0; y < rgb.height(); ++y)
+    std::copy_n(reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(), surface.Row(y));
+  return surface;
 }
 
 // A new surface filled with one colour.

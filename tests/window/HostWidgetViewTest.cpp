@@ -16,14 +16,6 @@
 
 namespace {
 
-TSurface SurfaceOf(const QImage& image) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  TSurface surface(rgb.width(), rgb.height());
-  for (int y = 0; y < rgb.height(); ++y)
-    std::copy_n(reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(), surface.Row(y));
-  return surface;
-}
-
 // Region of Widget painted onto Image, a device of Ratio device pixels per
 // logical pixel, as the window system's repaint of it would paint it.
 void RenderOnto(QImage& image, QWidget& widget, const QRegion& region) {
